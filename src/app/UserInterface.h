@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+#include "link/TransferObserver.h"
+
+class QWidget;
+
+namespace orvan {
+
+enum class MessageButtons { Ok, OkCancel, YesNo };
+enum class MessageAnswer { Ok, Cancel, Yes, No };
+
+// Every message box, question and file dialog of the program goes through this service, so that
+// tests can answer them without modal windows.
+class UserInterface {
+public:
+    virtual ~UserInterface() = default;
+
+    // An empty caption shows the program's title.
+    virtual MessageAnswer ShowMessage(QWidget* parent, const QString& caption, const QString& text,
+                                      MessageIcon icon, MessageButtons buttons) = 0;
+    // The chosen path, or an empty string when the dialog was cancelled.
+    virtual QString OpenFileName(QWidget* parent) = 0;
+    virtual QString SaveFileName(QWidget* parent) = 0;
+};
+
+}  // namespace orvan

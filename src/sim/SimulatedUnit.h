@@ -1,0 +1,97 @@
+#pragma once
+
+#include <array>
+#include <chrono>
+#include <cstddef>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "core/Register.h"
+
+namespace orvan::sim {
+
+enum class Identification {
+    Full,          // passes the read and the send check and carries the AF-squelch letter
+    NoOptionLetter,  // as Full, without the AF-squelch letter
+    OnlyVX22,      // only "VX22": a read accepts it, a send rejects it
+    OnlyVexaSpace,  // only "VEXA 2a2": a read accepts it, a send rejects it
+    WrongDevice,   // another device's banner
+    AtPositionZero,  // the identification stands at the very first byte only
+};
+
+enum class Fault {
+    None,
+    Silent,               // never answers anything
+    SilentAfterBanner,    // identifies, then answers nothing
+    StopAfterReplies,     // stops answering after faultAfter register replies
+    HangUpAfterReplies,   // closes the line after faultAfter register replies
+    Garbage,              // answers every command with endless garbage
+};
+
+struct UnitOptions {
+    Identification identification = Identification::Full;
+    Fault fault = Fault::None;
+    int faultAfter = 0;
+    bool pace = false;  // send at the real 9600-baud byte time (about 1.04 ms a byte)
+    std::string registerFile;  // start from this register file instead of the factory table
+    std::string traceFile;     // timestamped trace of every byte, both directions
+};
+
+struct TraceEntry {
+    std::chrono::steady_clock::time_point time;
+    bool fromUnit;  // false: the PC sent it
+    char byte;
+};
+
+// The unit's side of the serial line, free of any I/O: bytes in, bytes out.
+class SimulatedUnit {
+public:
+    explicit SimulatedUnit(UnitOptions options = {});
+
+    // Feeds bytes the PC sent; returns what the unit answers to them.
+    std::string Receive(std::string_view bytes);
+    // Output the unit produces on its own (garbage mode); empty otherwise.
+    std::string Spontaneous();
+    bool HungUp() const;
+
+    // The unit's registers (factory table until written).
+    std::string RegisterValue(int n) const;
+    void SetRegisterValue(int n, std::string value);
+    int FactoryResets() const;
+    int CommandsReceived(const std::string& prefix) const;  // e.g. "$P", "$R", "$PROGSTART"
+    const UnitOptions& Options() const { return options_; }
+
+    static const std::array<const char*, kRegisterCount>& FactoryTable();
+
+private:
+    UnitOptions options_;
+    // implementation state left to the simulator's author
+};
+
+// Serves a SimulatedUnit on the master of a pseudo-terminal from a thread of its own.
+class PtyHost {
+public:
+    explicit PtyHost(UnitOptions options = {});
+    ~PtyHost();  // stops the thread, closes the master
+    PtyHost(const PtyHost&) = delete;
+    PtyHost& operator=(const PtyHost&) = delete;
+
+    // The slave's device path, for the program side to open ("/dev/pts/N").
+    const std::string& SlavePath() const;
+    // Links the slave as the first free COMn in folder; returns n (removed again by the host).
+    int RegisterAsComPort(const std::string& folder);
+    // Closes the master as an unplugged adapter would (the slave sees a hang-up).
+    void Unplug();
+
+    // Thread-safe views of the unit and of the traffic.
+    std::string RegisterValue(int n) const;
+    void SetRegisterValue(int n, std::string value);
+    int CommandsReceived(const std::string& prefix) const;
+    int FactoryResets() const;
+    std::vector<TraceEntry> Trace() const;
+    std::string ReceivedBytes() const;  // everything the PC sent, in order
+};
+
+}  // namespace orvan::sim
