@@ -1,0 +1,23 @@
+#pragma once
+
+#include "core/Register.h"
+#include "link/Timing.h"
+#include "link/TransferObserver.h"
+
+namespace orvan {
+
+// Copies all 300 registers of the unit into the image. Runs on a worker thread; the caller has
+// opened the port. Ends with the port closed and exactly one observer.End(); the image changes
+// only on success, after the port is closed.
+class ReadSequence {
+public:
+    ReadSequence(Register& image, TransferObserver& observer, const Timing& timing = {});
+    void Run();
+
+private:
+    Register& image_;
+    TransferObserver& observer_;
+    Timing timing_;
+};
+
+}  // namespace orvan
