@@ -10,6 +10,8 @@ inline constexpr const char* kNoConnectionText =
     "Es konnte keine Verbindung zu einem Orvan 2a/2b hergestellt werden.";
 inline constexpr const char* kWrongDeviceText = "Falsches Gerät!";
 inline constexpr const char* kTimeoutText = "Zeitüberschreitung: Das Gerät antwortet nicht.";
+inline constexpr const char* kPortLostText =
+    "Die Verbindung zum Gerät wurde unterbrochen.\nBitte prüfen Sie Kabel und Adapter.";
 inline constexpr const char* kErrorCaption = "Fehler";
 
 }  // namespace orvan

@@ -1,0 +1,154 @@
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <thread>
+
+#include "cli/CliObserver.h"
+#include "core/RegisterFile.h"
+#include "link/DeviceMessages.h"
+#include "link/FactoryReset.h"
+#include "link/SystemPort.h"
+#include "link/TransferThread.h"
+
+namespace orvan {
+namespace {
+
+constexpr int kExitFailure = 1;
+constexpr int kExitUsage = 2;
+
+constexpr const char* kUsage =
+    "Aufruf:\n"
+    "  orvan2a-cli ports                     Ports auflisten, die sich öffnen lassen\n"
+    "  orvan2a-cli read PORT DATEI           Gerät auslesen, als Registerdatei speichern\n"
+    "  orvan2a-cli send PORT DATEI           Registerdatei laden und zum Gerät senden\n"
+    "  orvan2a-cli factory-reset PORT DATEI  Gerät auf Werkseinstellungen zurücksetzen,\n"
+    "                                        auslesen und als Registerdatei speichern\n"
+    "PORT ist COMn (zum Beispiel COM1) oder ein Gerätepfad (zum Beispiel /dev/ttyUSB0).\n";
+
+int Fail(const std::string& text) {
+    std::fprintf(stderr, "%s\n", OneLine(text).c_str());
+    return kExitFailure;
+}
+
+// COMn names become the program's own port paths; device paths are used as they stand.
+std::string PortArgument(const std::string& port) {
+    if (port.size() > 3 && port.compare(0, 3, "COM") == 0) {
+        return "\\\\.\\" + port;
+    }
+    return port;
+}
+
+bool OpenPort(Register& image, const std::string& path, std::string& failure) {
+    if (image.OpenPort(path) == 1)
+        return true;
+    failure = std::string(kPortInitFailedText) + " " + image.PortOpenFailureReason();
+    return false;
+}
+
+int ListPorts(Register& image) {
+    image.EnumeratePorts();
+    for (const std::string& path : image.portPaths) {
+        if (!path.empty()) {
+            std::printf("%s\t%s\n", PortDisplayName(path).c_str(), image.DeviceFor(path).c_str());
+        }
+    }
+    return 0;
+}
+
+std::string WithoutLineEnd(std::string text) {
+    while (!text.empty() && (text.back() == '\r' || text.back() == '\n'))
+        text.pop_back();
+    return text;
+}
+
+// Reads the unit (port already open) and saves the image; no file is touched on failure.
+int ReadAndSave(Register& image, const std::string& file) {
+    CliObserver observer(kRegisterCount);
+    TransferThread worker;
+    worker.StartRead(image, observer);
+    worker.Join();
+    if (observer.Outcome().result != TransferResult::Success)
+        return kExitFailure;
+    image.fileName = file;
+    const FileResult saved = SaveToFile(image);
+    if (!saved.Succeeded()) {
+        return Fail("Die Datei konnte nicht gespeichert werden: " + file + ": " + saved.reason);
+    }
+    std::printf("Version: %s\n", WithoutLineEnd(image.versionText).c_str());
+    std::printf("NF-Squelch-Option: %s\n", image.hasAfSquelch ? "ja" : "nein");
+    return 0;
+}
+
+int Read(Register& image, const std::string& port, const std::string& file) {
+    std::string failure;
+    if (!OpenPort(image, port, failure))
+        return Fail(failure);
+    return ReadAndSave(image, file);
+}
+
+int Send(Register& image, const std::string& port, const std::string& file) {
+    image.fileName = file;
+    const FileResult loaded = LoadFromFile(image);
+    if (loaded.status != FileResult::Status::Ok) {
+        // A damaged file would put half a configuration into the unit.
+        return Fail("Die Datei konnte nicht geöffnet werden: " + file + ": " + loaded.reason +
+                    " Es wurde nichts gesendet.");
+    }
+    std::string failure;
+    image.ClosePort();
+    if (!OpenPort(image, port, failure))
+        return Fail(failure);
+    CliObserver observer(kRegisterCount);
+    TransferThread worker;
+    worker.StartSend(image, observer);
+    worker.Join();
+    switch (observer.Outcome().result) {
+        case TransferResult::Success:
+            return 0;
+        case TransferResult::EarlyEnd:
+            return Fail("Das Gerät hat die Übertragung beendet, bevor Register gesendet wurden.");
+        default:
+            return kExitFailure;  // the sequence has printed its message
+    }
+}
+
+int FactoryReset(Register& image, const std::string& port, const std::string& file) {
+    std::string failure;
+    if (!OpenPort(image, port, failure))
+        return Fail(failure);
+    SendFactoryResetCommands(image);
+    std::this_thread::sleep_for(Timing{}.factoryResetPause);
+    if (!OpenPort(image, port, failure))
+        return Fail(failure);
+    return ReadAndSave(image, file);
+}
+
+int Run(int argc, char** argv) {
+    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    const std::string command = argc > 1 ? argv[1] : "";
+    Register image(MakeSystemPort());
+    if (command == "ports" && argc == 2)
+        return ListPorts(image);
+    if (argc == 4) {
+        const std::string port = PortArgument(argv[2]);
+        const std::string file = argv[3];
+        if (command == "read")
+            return Read(image, port, file);
+        if (command == "send")
+            return Send(image, port, file);
+        if (command == "factory-reset")
+            return FactoryReset(image, port, file);
+    }
+    std::fputs(kUsage, stderr);
+    return kExitUsage;
+}
+
+}  // namespace
+}  // namespace orvan
+
+int main(int argc, char** argv) {
+    return orvan::Run(argc, argv);
+}

@@ -1,0 +1,68 @@
+#include "link/TransferThread.h"
+
+#include <stdexcept>
+
+#include "link/ReadSequence.h"
+#include "link/SendSequence.h"
+
+namespace orvan {
+
+namespace {
+
+// Clears the running flag once the sequence has reported its end.
+class EndWatch : public TransferObserver {
+  public:
+    EndWatch(TransferObserver& target, std::atomic<bool>& running)
+        : target_(target), running_(running) {}
+    void Step() override { target_.Step(); }
+    void ShowMessage(const Message& message) override { target_.ShowMessage(message); }
+    void End(const TransferOutcome& outcome) override {
+        running_ = false;
+        target_.End(outcome);
+    }
+
+  private:
+    TransferObserver& target_;
+    std::atomic<bool>& running_;
+};
+
+}  // namespace
+
+TransferThread::~TransferThread() {
+    Join();
+}
+
+void TransferThread::StartRead(Register& image, TransferObserver& observer, const Timing& timing) {
+    JoinFinished();
+    running_ = true;
+    thread_ = std::thread([this, &image, &observer, timing] {
+        EndWatch watch(observer, running_);
+        ReadSequence(image, watch, timing).Run();
+    });
+}
+
+void TransferThread::StartSend(Register& image, TransferObserver& observer, const Timing& timing) {
+    JoinFinished();
+    running_ = true;
+    thread_ = std::thread([this, &image, &observer, timing] {
+        EndWatch watch(observer, running_);
+        SendSequence(image, watch, timing).Run();
+    });
+    std::this_thread::sleep_for(timing.sendStartDelay);
+    image.SendProgStart();
+}
+
+void TransferThread::Join() {
+    if (thread_.joinable()) {
+        thread_.join();
+    }
+}
+
+void TransferThread::JoinFinished() {
+    if (running_) {
+        throw std::logic_error("a transfer is still running");
+    }
+    Join();
+}
+
+}  // namespace orvan

@@ -1,0 +1,166 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "core/Register.h"
+#include "link/DeviceMessages.h"
+#include "sim/SimulatedUnit.h"
+
+namespace orvan {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CliRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string Slurp(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// The command-line tool with the real timing, against the simulated unit.
+class CliTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() / ("orvan-cli-" + std::to_string(getpid()));
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    CliRun Run(const std::vector<std::string>& arguments) const {
+        const fs::path out = dir / "stdout", err = dir / "stderr";
+        const pid_t child = fork();
+        if (child == 0) {
+            setenv("XDG_CONFIG_HOME", (dir / "config").c_str(), 1);
+            if (!freopen(out.c_str(), "w", stdout) || !freopen(err.c_str(), "w", stderr))
+                _exit(99);
+            std::vector<char*> argv;
+            const std::string program = std::string(ORVAN_BIN_DIR) + "/orvan2a-cli";
+            argv.push_back(const_cast<char*>(program.c_str()));
+            for (const std::string& argument : arguments)
+                argv.push_back(const_cast<char*>(argument.c_str()));
+            argv.push_back(nullptr);
+            execv(program.c_str(), argv.data());
+            _exit(98);
+        }
+        int status = 0;
+        waitpid(child, &status, 0);
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Slurp(out), Slurp(err)};
+    }
+
+    std::string PortsFolder() const { return (dir / "config" / "orvan2a" / "ports").string(); }
+
+    fs::path dir;
+};
+
+TEST_F(CliTest, ReadsTheUnitByItsComNameIntoARegisterFile) {
+    sim::PtyHost unit;
+    unit.SetRegisterValue(12, "0001a000");
+    const int com = unit.RegisterAsComPort(PortsFolder());
+
+    const CliRun ports = Run({"ports"});
+    EXPECT_EQ(ports.status, 0);
+    EXPECT_NE(ports.out.find("COM" + std::to_string(com) + "\t"), std::string::npos) << ports.out;
+
+    const fs::path file = dir / "read.rvx2a2";
+    const CliRun read = Run({"read", "COM" + std::to_string(com), file.string()});
+    ASSERT_EQ(read.status, 0) << read.err;
+    const std::string content = Slurp(file);
+    EXPECT_EQ(content.size(), 4510u);
+    EXPECT_NE(content.find("R012 0001A000\r\n"), std::string::npos);
+    EXPECT_NE(read.out.find("Version: "), std::string::npos);
+    EXPECT_NE(read.out.find("\nNF-Squelch-Option: ja\n"), std::string::npos) << read.out;
+    EXPECT_EQ(read.out.find('\r'), std::string::npos);
+}
+
+TEST_F(CliTest, SendsARegisterFileToTheUnit) {
+    sim::PtyHost unit;
+    const fs::path file = dir / "send.rvx2a2";
+    {
+        std::ofstream out(file, std::ios::binary);
+        out << "R       \r\n";
+        for (int n = 0; n < kRegisterCount; ++n) {
+            out << "R"
+                << (n < 10    ? "00"
+                    : n < 100 ? "0"
+                              : "")
+                << n << " " << (n == 42 ? "123456789" : "0000ABCD") << "\r\n";
+        }
+    }
+    const CliRun send = Run({"send", unit.SlavePath(), file.string()});
+    ASSERT_EQ(send.status, 0) << send.err;
+    EXPECT_EQ(unit.RegisterValue(0), "0000ABCD");
+    EXPECT_EQ(unit.RegisterValue(42), "123456789");
+    EXPECT_EQ(unit.CommandsReceived("$P"), kRegisterCount);
+}
+
+TEST_F(CliTest, FactoryResetReadsTheFactoryValuesBack) {
+    sim::PtyHost unit;
+    unit.SetRegisterValue(214, "11111111");
+    const fs::path file = dir / "factory.rvx2a2";
+    const CliRun reset = Run({"factory-reset", unit.SlavePath(), file.string()});
+    ASSERT_EQ(reset.status, 0) << reset.err;
+    EXPECT_EQ(unit.FactoryResets(), 1);
+    const std::string factory = sim::SimulatedUnit::FactoryTable()[214];
+    EXPECT_NE(Slurp(file).find("R214 " + factory + "\r\n"), std::string::npos);
+}
+
+TEST_F(CliTest, FailuresExitWithOneLineAndTouchNoFile) {
+    const fs::path file = dir / "none.rvx2a2";
+    {
+        sim::PtyHost unit({.identification = sim::Identification::WrongDevice});
+        const CliRun read = Run({"read", unit.SlavePath(), file.string()});
+        EXPECT_EQ(read.status, 1);
+        EXPECT_EQ(read.err, std::string(kNoConnectionText) + "\n");
+        EXPECT_FALSE(fs::exists(file));
+    }
+    {
+        const CliRun missing = Run({"read", (dir / "no-such-tty").string(), file.string()});
+        EXPECT_EQ(missing.status, 1);
+        EXPECT_EQ(missing.err.rfind("Das Gerät konnte nicht initialisiert werden. Bitte", 0), 0u)
+            << missing.err;
+        EXPECT_EQ(std::count(missing.err.begin(), missing.err.end(), '\n'), 1);
+        EXPECT_FALSE(fs::exists(file));
+    }
+    {
+        sim::PtyHost unit;
+        const CliRun send = Run({"send", unit.SlavePath(), file.string()});
+        EXPECT_EQ(send.status, 1);
+        EXPECT_EQ(unit.ReceivedBytes(), "");
+    }
+    {
+        sim::PtyHost unit({.identification = sim::Identification::OnlyVexaSpace});
+        const fs::path headerOnly = dir / "header-only.rvx2a2";
+        std::ofstream(headerOnly, std::ios::binary) << "R       \r\n";
+        const CliRun truncated = Run({"send", unit.SlavePath(), headerOnly.string()});
+        EXPECT_EQ(truncated.status, 1);
+        EXPECT_EQ(unit.ReceivedBytes(), "");
+    }
+}
+
+TEST_F(CliTest, UsageErrorsExitWithTwo) {
+    EXPECT_EQ(Run({}).status, 2);
+    EXPECT_EQ(Run({"read", "COM1"}).status, 2);
+    EXPECT_EQ(Run({"erase", "COM1", "x"}).status, 2);
+    const CliRun help = Run({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("factory-reset"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace orvan

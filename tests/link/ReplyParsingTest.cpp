@@ -1,0 +1,146 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "RecordingObserver.h"
+#include "ScriptedPort.h"
+#include "core/Register.h"
+#include "link/DeviceMessages.h"
+#include "link/Protocol.h"
+#include "link/ReadSequence.h"
+#include "link/SendSequence.h"
+
+namespace orvan {
+namespace {
+
+const Timing kFast = Timing{}.Scaled(1000);
+
+// Replies the simulator never gives: cut lines, oversized replies, odd identifications.
+class ReplyParsingTest : public ::testing::Test {
+  protected:
+    ReplyParsingTest()
+        : port(std::make_shared<ScriptedPort::Shared>()),
+          image(std::make_unique<ScriptedPort>(port)) {}
+
+    void Read(std::string script) {
+        port->script = std::move(script);
+        image.OpenPort("scripted");
+        ReadSequence(image, observer, kFast).Run();
+    }
+
+    void Send(std::string script) {
+        port->script = std::move(script);
+        image.OpenPort("scripted");
+        SendSequence(image, observer, kFast).Run();
+    }
+
+    static std::string Line(int n, const std::string& value) {
+        return "$R" + protocol::RegisterNumber(n) + value + "\r\n";
+    }
+
+    static std::string Lines(int count) {
+        std::string lines;
+        for (int n = 0; n < count; ++n)
+            lines += Line(n, "1234567" + std::to_string(n % 10));
+        return lines;
+    }
+
+    std::shared_ptr<ScriptedPort::Shared> port;
+    Register image;
+    RecordingObserver observer;
+};
+
+const std::string kBanner = "#VX22 ORVAN 2a NF Version 1.0\r\n";
+
+TEST_F(ReplyParsingTest, VersionTextIsTheFirstLineWithoutTwelveCharacters) {
+    Read(kBanner + Lines(300));
+    EXPECT_EQ(observer.outcome->result, TransferResult::Success);
+    EXPECT_EQ(image.versionText, "2a NF Version 1.0\r");
+    EXPECT_TRUE(image.hasAfSquelch);
+}
+
+TEST_F(ReplyParsingTest, ShortIdentificationLineGivesAnEmptyVersion) {
+    Read("#VX22 12345\n" + Lines(300));
+    EXPECT_EQ(observer.outcome->result, TransferResult::Success);
+    EXPECT_EQ(image.versionText, "");
+    EXPECT_FALSE(image.hasAfSquelch);
+}
+
+TEST_F(ReplyParsingTest, OptionLetterCountsOnlyAfterTheFirstVersionCharacter) {
+    Read("#VX22 123456Nabc\n" + Lines(300));
+    EXPECT_EQ(image.versionText, "Nabc");
+    EXPECT_FALSE(image.hasAfSquelch);
+}
+
+TEST_F(ReplyParsingTest, LinesAreAssignedByOrderAndMissingOnesKeepValues) {
+    image.SetValue(299, "ABCDEF01");
+    const std::string lines = Lines(299);
+    const std::size_t lost = lines.find("$R150");
+    Read(kBanner + lines.substr(0, lost) + lines.substr(lost + 15) + "$R299" + "12");
+    EXPECT_EQ(observer.outcome->result, TransferResult::Success);
+    EXPECT_EQ(image.Value(149), "12345679");
+    EXPECT_EQ(image.Value(150), "12345671");  // the line of 151, taken in order
+    EXPECT_EQ(image.Value(298), "12000000");  // cut by the reply's end, completed with filler
+    EXPECT_EQ(image.Value(299), "ABCDEF01");
+    EXPECT_TRUE(image.changed);
+}
+
+TEST_F(ReplyParsingTest, ShortLineKeepsNoCarriageReturn) {
+    Read(kBanner + Line(0, "AB") + Lines(300).substr(15));
+    EXPECT_EQ(image.Value(0), "AB000000");
+}
+
+TEST_F(ReplyParsingTest, OversizedReplyIsCutWithoutOverrun) {
+    std::string lines;
+    for (int n = 0; n < 300; ++n)
+        lines += Line(n, "FEDCBA98" + std::string(20, 'x'));
+    Read(kBanner + lines);
+    EXPECT_EQ(observer.outcome->result, TransferResult::Success);
+    EXPECT_EQ(image.Value(0), "FEDCBA98");
+    // 4550 bytes hold the banner and about 130 of these long lines; the rest keep their values.
+    EXPECT_EQ(image.Value(100), "FEDCBA98");
+    EXPECT_EQ(image.Value(200), "00000000");
+    EXPECT_EQ(image.Value(299), "00000000");
+}
+
+TEST_F(ReplyParsingTest, RunsOfLineFeedsCountAsOne) {
+    std::string lines;
+    for (int n = 0; n < 300; ++n)
+        lines += Line(n, "0000000" + std::to_string(n % 10)) + "\n\n";
+    Read("\n\n" + kBanner + "\n" + lines);
+    EXPECT_EQ(image.versionText, "2a NF Version 1.0\r");
+    EXPECT_EQ(image.Value(13), "00000003");
+}
+
+TEST_F(ReplyParsingTest, SendIdentificationMustStandWithinTheFirst31Bytes) {
+    Send(std::string(31, '-') + "VEXA2a\r\n");
+    EXPECT_EQ(observer.outcome->result, TransferResult::WrongDevice);
+    EXPECT_EQ(port->written.find("$P0"), std::string::npos);
+
+    observer = {};
+    port->written.clear();
+    port->position = 0;
+    Send(std::string(25, '-') + "VEXA2a" + std::string(20, '-'));
+    EXPECT_EQ(observer.outcome->result, TransferResult::Success);
+    EXPECT_NE(port->written.find("$P299"), std::string::npos);
+}
+
+TEST_F(ReplyParsingTest, EndMarkerBeforeTheIdentificationEndsTheSendWithoutRegisters) {
+    Send("-ENDE\r\n" + std::string(40, '-'));
+    EXPECT_EQ(observer.outcome->result, TransferResult::EarlyEnd);
+    EXPECT_TRUE(observer.messages.empty());
+    EXPECT_EQ(port->written, "");
+    EXPECT_FALSE(image.IsPortOpen());
+}
+
+TEST_F(ReplyParsingTest, OverlongValueIsNotSent) {
+    image.SetValue(3, std::string(95, '1'));  // 101-byte command
+    image.SetValue(4, std::string(94, '2'));  // 100-byte command
+    Send(std::string(25, '-') + "VEXA2a" + std::string(20, '-'));
+    EXPECT_EQ(port->written.find("$P003"), std::string::npos);
+    EXPECT_NE(port->written.find(protocol::WriteCommand(4, image.Value(4))), std::string::npos);
+}
+
+}  // namespace
+}  // namespace orvan
