@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Builds and runs every test: the normal build, the sanitizer build, the Windows cross build and a
+# short run of each fuzz target. "--quick" runs the normal build's tests only.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+
+jobs=$(nproc)
+export QT_QPA_PLATFORM=offscreen
+
+step() { printf '\n== %s ==\n' "$*"; }
+
+step "Build and test"
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j"$jobs"
+ctest --test-dir build --output-on-failure -j"$jobs"
+
+[ "${1:-}" = "--quick" ] && exit 0
+
+step "AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DORVAN_SANITIZE=ON >/dev/null
+cmake --build build-asan -j"$jobs"
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    ctest --test-dir build-asan --output-on-failure -j"$jobs"
+
+step "Windows cross build (core, link, command-line tool)"
+cmake -S . -B build-win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DORVAN_GUI=OFF \
+    -DORVAN_SIM=OFF -DORVAN_TESTS=OFF >/dev/null
+cmake --build build-win -j"$jobs"
+ls -l build-win/bin/orvan2a-cli.exe
+
+step "Fuzzing (short runs)"
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -DORVAN_FUZZ=ON -DORVAN_GUI=OFF -DORVAN_SIM=OFF \
+    -DORVAN_TESTS=OFF >/dev/null
+cmake --build build-fuzz -j"$jobs"
+for target in build-fuzz/bin/fuzz_*; do
+    corpus=$(mktemp -d)
+    "$target" -max_total_time=20 -rss_limit_mb=2048 "$corpus" 2>&1 | tail -n 2
+    rm -rf "$corpus"
+done
+echo "fuzzing: no crash"
