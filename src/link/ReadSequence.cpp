@@ -135,9 +135,12 @@ void ReadSequence::Run() {
     image_.WriteText(std::string(protocol::kEnd));
     image_.ClosePort();
 
-    std::string parseText(kParseLength, '0');
-    const std::string_view received = reply.Text();
-    std::copy_n(received.begin(), std::min(received.size(), kParseLength), parseText.begin());
+    // The reply followed by "0" filler, so that a line cut short by the reply's end is completed.
+    // A reply longer than the usual 4550 characters is kept whole: cutting it would fill the
+    // last registers with filler instead of the unit's values.
+    std::string parseText = reply.Text();
+    parseText.resize(std::max(kParseLength, parseText.size() + kLineNumberLength + kValueLength),
+                     '0');
     const std::vector<std::string_view> pieces = SplitLines(parseText);
 
     const std::string_view identification = pieces.front();

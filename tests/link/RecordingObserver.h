@@ -26,6 +26,13 @@ class RecordingObserver : public TransferObserver {
         this->outcome = outcome;
     }
 
+    void Clear() {
+        std::lock_guard lock(mutex_);
+        steps = ends = 0;
+        messages.clear();
+        outcome.reset();
+    }
+
     std::vector<std::string> Texts() const {
         std::vector<std::string> texts;
         for (const Message& message : messages)

@@ -79,7 +79,7 @@ TEST_F(SequenceTest, ReadCopiesEveryRegisterAndTheVersion) {
     StartUnit();
     for (int n = 0; n < kRegisterCount; ++n) {
         unit->SetRegisterValue(n,
-                               protocol::RegisterNumber(n) + "A0" + std::to_string(n % 10) + "F");
+                               protocol::RegisterNumber(n) + "A0" + std::to_string(n % 10) + "FE");
     }
     Read();
 
@@ -126,7 +126,7 @@ TEST_F(SequenceTest, ReadReplacesOnlyTheFirstEightCharacters) {
 TEST_F(SequenceTest, ReadAcceptsEitherIdentification) {
     for (Identification identification :
          {Identification::OnlyVX22, Identification::OnlyVexaSpace}) {
-        observer = {};
+        observer.Clear();
         StartUnit({.identification = identification});
         Read();
         EXPECT_EQ(observer.outcome->result, TransferResult::Success);
@@ -147,7 +147,7 @@ TEST_F(SequenceTest, ReadKeepsAnEarlierSquelchOptionWhenTheLetterIsMissing) {
 TEST_F(SequenceTest, ReadRejectsUnitsWithoutIdentification) {
     for (Identification identification :
          {Identification::AtPositionZero, Identification::WrongDevice}) {
-        observer = {};
+        observer.Clear();
         StartUnit({.identification = identification});
         Read();
         ASSERT_TRUE(observer.outcome);
@@ -170,7 +170,7 @@ TEST_F(SequenceTest, ReadRejectsUnitsWithoutIdentification) {
 
 TEST_F(SequenceTest, ReadOfASilentOrBabblingUnitEndsUnidentified) {
     for (Fault fault : {Fault::Silent, Fault::Garbage}) {
-        observer = {};
+        observer.Clear();
         StartUnit({.fault = fault});
         Read();
         EXPECT_EQ(observer.outcome->result, TransferResult::NotIdentified);
@@ -181,7 +181,7 @@ TEST_F(SequenceTest, ReadOfASilentOrBabblingUnitEndsUnidentified) {
 TEST_F(SequenceTest, ReadEndsWhenTheUnitFallsSilent) {
     for (UnitOptions options : {UnitOptions{.fault = Fault::SilentAfterBanner},
                                 UnitOptions{.fault = Fault::StopAfterReplies, .faultAfter = 150}}) {
-        observer = {};
+        observer.Clear();
         StartUnit(options);
         const auto start = steady_clock::now();
         Read();
@@ -235,7 +235,7 @@ TEST_F(SequenceTest, SendWritesEveryRegisterAsItStands) {
 TEST_F(SequenceTest, SendRejectsUnitsWithoutTheSendIdentification) {
     for (Identification identification :
          {Identification::OnlyVexaSpace, Identification::OnlyVX22, Identification::WrongDevice}) {
-        observer = {};
+        observer.Clear();
         StartUnit({.identification = identification});
         Send();
         ASSERT_TRUE(observer.outcome);
