@@ -1,0 +1,35 @@
+#include "pages/model/ChoiceCode.h"
+
+#include <stdexcept>
+
+namespace orvan {
+
+std::optional<std::size_t> ChoiceCode::Shown() const {
+    for (std::size_t option = 0; option < table_.options.size(); ++option) {
+        if (table_.options[option].code == code_)
+            return option;
+    }
+    return table_.fallback;
+}
+
+std::string_view ChoiceCode::ShownText() const {
+    const std::optional<std::size_t> shown = Shown();
+    return shown ? table_.options[*shown].text : std::string_view();
+}
+
+void ChoiceCode::Choose(std::size_t option) {
+    if (option >= table_.options.size())
+        throw std::out_of_range("no such option");
+    code_ = table_.options[option].code;
+}
+
+void ChoiceCode::ChooseText(std::string_view text) {
+    for (const ChoiceOption& option : table_.options) {
+        if (option.text == text) {
+            code_ = option.code;
+            return;
+        }
+    }
+}
+
+}  // namespace orvan

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace orvan {
+
+// Radio circuits are numbered 0 to 3 in code; circuit 0 is "Funkkreis 1".
+constexpr std::size_t kCircuitCount = 4;
+
+// A set of radio circuits stored as one hexadecimal digit, bit 0 = circuit 0. A character that
+// is no upper-case hexadecimal digit reads as the empty set.
+class CircuitSet {
+  public:
+    explicit CircuitSet(char stored);
+
+    bool Contains(std::size_t circuit) const;
+    void Set(std::size_t circuit, bool member);
+    // One upper-case digit "0"-"9", "A"-"F".
+    std::string Stored() const;
+
+  private:
+    int bits_;
+};
+
+}  // namespace orvan

@@ -1,0 +1,59 @@
+#include "pages/model/FixedDecimal.h"
+
+#include <limits>
+
+#include "core/TextFunctions.h"
+
+namespace orvan {
+
+namespace {
+
+// Applies one rule to a text of the given width.
+struct RuleApplier {
+    std::size_t width;
+    std::string& text;
+
+    void operator()(PadLeft) const { text = PadLeftZeros(text, width); }
+    void operator()(PadRight) const { text = PadRightZeros(text, width); }
+    void operator()(const Cap& cap) const {
+        if (LeadingDecimalValue(text) > cap.highest)
+            text = cap.replacement;
+    }
+    void operator()(const Replace& replace) const {
+        if (text == replace.from)
+            text = replace.to;
+    }
+};
+
+}  // namespace
+
+unsigned long LeadingDecimalValue(std::string_view text) {
+    constexpr unsigned long kMost = std::numeric_limits<unsigned long>::max();
+    unsigned long value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            break;
+        const unsigned long digit = static_cast<unsigned long>(c - '0');
+        if (value > (kMost - digit) / 10)
+            return kMost;
+        value = value * 10 + digit;
+    }
+    return value;
+}
+
+unsigned long FixedDecimal::Value() const {
+    return LeadingDecimalValue(text_);
+}
+
+std::string FixedDecimal::Normalised() const {
+    std::string text = text_;
+    for (const DecimalRule& rule : format_.rules)
+        std::visit(RuleApplier{format_.width, text}, rule);
+    return text;
+}
+
+std::string FixedDecimal::Stored() const {
+    return PadLeftZeros(Normalised(), format_.width).substr(0, format_.width);
+}
+
+}  // namespace orvan

@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+
+#include "core/Register.h"
+#include "pages/model/NFSquelchKonfigModel.h"
+
+namespace orvan {
+namespace {
+
+using Setting = NFSquelchKonfigModel::Setting;
+
+const CarrierModes kAllFromAudio{'2', '2', '2', '2'};
+
+TEST(NFSquelchKonfigModel, FieldsAreTheFourTwoDigitNumbersOfTheCircuitsRegister) {
+    Register image;
+    image.SetValue(214, "02604010");
+    NFSquelchKonfigModel model(image, kAllFromAudio);
+    EXPECT_EQ(model.Field(0, Setting::PresenceTime).Text(), "02");
+    EXPECT_EQ(model.Field(0, Setting::PresenceLevel).Text(), "60");
+    EXPECT_EQ(model.Field(0, Setting::AbsenceTime).Text(), "40");
+    EXPECT_EQ(model.Field(0, Setting::AbsenceLevel).Text(), "10");
+    model.Commit();
+    EXPECT_EQ(image.Value(214), "02604010");
+    EXPECT_TRUE(image.changed);
+}
+
+TEST(NFSquelchKonfigModel, OnlyCircuitsWithCarrierFromAudioAreEditableButAllAreWritten) {
+    Register image;
+    image.SetValue(214, "11111111");
+    image.SetValue(215, "12");
+    image.SetValue(216, "33333333");
+    image.SetValue(217, "44444444");
+    NFSquelchKonfigModel model(image, {'2', '0', '2', '1'});
+    EXPECT_TRUE(model.Editable(0));
+    EXPECT_FALSE(model.Editable(1));
+    EXPECT_TRUE(model.Editable(2));
+    EXPECT_FALSE(model.Editable(3));
+    model.Field(2, Setting::AbsenceTime).SetText("99");
+    model.Commit();
+    EXPECT_EQ(image.Value(214), "11111111");
+    EXPECT_EQ(image.Value(215), "12000000");
+    EXPECT_EQ(image.Value(216), "33339933");
+    EXPECT_EQ(image.Value(217), "44444444");
+}
+
+TEST(NFSquelchKonfigModel, LeavingAFieldFillsItOnTheLeft) {
+    Register image;
+    NFSquelchKonfigModel model(image, kAllFromAudio);
+    FixedDecimal& field = model.Field(1, Setting::PresenceLevel);
+    field.SetText("7");
+    EXPECT_EQ(field.Text(), "7");
+    model.Leave(1, Setting::PresenceLevel);
+    EXPECT_EQ(field.Text(), "07");
+    field.SetText("");
+    model.Leave(1, Setting::PresenceLevel);
+    EXPECT_EQ(field.Text(), "00");
+}
+
+TEST(NFSquelchKonfigModel, OkStoresAFieldStillBeingTypedAsTwoDigits) {
+    Register image;
+    NFSquelchKonfigModel model(image, kAllFromAudio);
+    model.Field(3, Setting::PresenceTime).SetText("5");
+    model.Field(3, Setting::AbsenceLevel).SetText("");
+    model.Commit();
+    EXPECT_EQ(image.Value(217), "05000000");
+}
+
+TEST(NFSquelchKonfigModel, AbsenceLevelAbovePresenceLevelIsAccepted) {
+    Register image;
+    NFSquelchKonfigModel model(image, kAllFromAudio);
+    model.Field(0, Setting::PresenceLevel).SetText("10");
+    model.Field(0, Setting::AbsenceLevel).SetText("90");
+    model.Commit();
+    EXPECT_EQ(image.Value(214), "00100090");
+}
+
+TEST(NFSquelchKonfigModel, LongerRegistersKeepTheirTail) {
+    Register image;
+    image.SetValue(216, "0260104012");
+    NFSquelchKonfigModel model(image, kAllFromAudio);
+    model.Commit();
+    EXPECT_EQ(image.Value(216), "0260104012");
+}
+
+TEST(NFSquelchKonfigModel, HelpSharesTheSquelchCaption) {
+    const HelpText help = NFSquelchKonfigModel::Help();
+    EXPECT_EQ(help.caption, "Hilfe Squelchkonfiguration");
+    EXPECT_EQ(help.icon, MessageIcon::Information);
+    EXPECT_TRUE(help.text.starts_with("Konfiguration NF-Squelch:\n\nFür alle Funkkreise"));
+    EXPECT_TRUE(help.text.ends_with("größer sein als der für die Deaktivierung."));
+}
+
+}  // namespace
+}  // namespace orvan
