@@ -3,11 +3,10 @@
 #include <algorithm>
 #include <string_view>
 #include <thread>
-#include <vector>
 
-#include "core/TextFunctions.h"
 #include "link/DeviceMessages.h"
 #include "link/Protocol.h"
+#include "link/ReadReply.h"
 #include "link/ReplyCollector.h"
 
 namespace orvan {
@@ -17,11 +16,8 @@ namespace {
 constexpr int kIdentificationReceives = 45;
 constexpr int kBlockLength = 100;
 constexpr int kValueReceives = 8;
-constexpr std::size_t kParseLength = 4550;
-constexpr std::size_t kLineNumberLength = 5;  // "$R" and three digits
-constexpr std::size_t kVersionOffset = 12;
 // A valid reply is under 4550 bytes; far more while waiting means the line carries garbage.
-constexpr std::size_t kReplyLimit = 16 * kParseLength;
+constexpr std::size_t kReplyLimit = 16 * 4550;
 
 constexpr ButtonStates kSuccessButtons{true, true, true, true, true};
 constexpr ButtonStates kFailureButtons{true, true, false, false, false};
@@ -48,29 +44,6 @@ WaitResult WaitForLine(ReplyCollector& reply, const std::string& needle) {
             return WaitResult::Expired;
         }
     }
-}
-
-// The parse text split at every run of "\n"; empty pieces do not occur.
-std::vector<std::string_view> SplitLines(std::string_view text) {
-    std::vector<std::string_view> pieces;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = std::min(text.find('\n', start), text.size());
-        if (end > start) {
-            pieces.push_back(text.substr(start, end - start));
-        }
-        start = end + 1;
-    }
-    return pieces;
-}
-
-// The eight value characters of a register line. A line cut short gives what it has up to its
-// "\r", completed with "0".
-std::string LineValue(std::string_view line) {
-    std::string_view value =
-        line.size() > kLineNumberLength ? line.substr(kLineNumberLength, kValueLength) : "";
-    value = value.substr(0, value.find('\r'));
-    return PadRightZeros(value, kValueLength);
 }
 
 }  // namespace
@@ -135,25 +108,7 @@ void ReadSequence::Run() {
     image_.WriteText(std::string(protocol::kEnd));
     image_.ClosePort();
 
-    // The reply followed by "0" filler, so that a line cut short by the reply's end is completed.
-    // A reply longer than the usual 4550 characters is kept whole: cutting it would fill the
-    // last registers with filler instead of the unit's values.
-    std::string parseText = reply.Text();
-    parseText.resize(std::max(kParseLength, parseText.size() + kLineNumberLength + kValueLength),
-                     '0');
-    const std::vector<std::string_view> pieces = SplitLines(parseText);
-
-    const std::string_view identification = pieces.front();
-    image_.versionText = identification.size() > kVersionOffset
-                             ? std::string(identification.substr(kVersionOffset))
-                             : std::string();
-    if (FindFromSecond(image_.versionText, "N") != std::string_view::npos) {
-        image_.hasAfSquelch = true;
-    }
-    for (int n = 0; n < kRegisterCount && static_cast<std::size_t>(n) + 1 < pieces.size(); ++n) {
-        image_.changed = true;
-        image_.ReplaceChars(n, 0, LineValue(pieces[n + 1]));
-    }
+    ParseReadReply(reply.Text(), image_);
     observer_.End({TransferResult::Success, kSuccessButtons});
 }
 

@@ -1,0 +1,65 @@
+#include "link/ReadReply.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "core/TextFunctions.h"
+
+namespace orvan {
+
+namespace {
+
+constexpr std::size_t kParseLength = 4550;
+constexpr std::size_t kLineNumberLength = 5;  // "$R" and three digits
+constexpr std::size_t kVersionOffset = 12;
+
+// The parse text split at every run of "\n"; empty pieces do not occur.
+std::vector<std::string_view> SplitLines(std::string_view text) {
+    std::vector<std::string_view> pieces;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        if (end > start) {
+            pieces.push_back(text.substr(start, end - start));
+        }
+        start = end + 1;
+    }
+    return pieces;
+}
+
+// The eight value characters of a register line. A line cut short gives what it has up to its
+// "\r", completed with "0".
+std::string LineValue(std::string_view line) {
+    std::string_view value =
+        line.size() > kLineNumberLength ? line.substr(kLineNumberLength, kValueLength) : "";
+    value = value.substr(0, value.find('\r'));
+    return PadRightZeros(value, kValueLength);
+}
+
+}  // namespace
+
+void ParseReadReply(std::string_view reply, Register& image) {
+    // The reply followed by "0" filler, so that a line cut short by the reply's end is completed.
+    // A reply longer than the usual 4550 characters is kept whole: cutting it would fill the
+    // last registers with filler instead of the unit's values.
+    std::string parseText(reply);
+    parseText.resize(std::max(kParseLength, parseText.size() + kLineNumberLength + kValueLength),
+                     '0');
+    const std::vector<std::string_view> pieces = SplitLines(parseText);
+
+    // The filler guarantees at least one piece.
+    const std::string_view identification = pieces.front();
+    image.versionText = identification.size() > kVersionOffset
+                            ? std::string(identification.substr(kVersionOffset))
+                            : std::string();
+    if (FindFromSecond(image.versionText, "N") != std::string_view::npos) {
+        image.hasAfSquelch = true;
+    }
+    for (int n = 0; n < kRegisterCount && static_cast<std::size_t>(n) + 1 < pieces.size(); ++n) {
+        image.changed = true;
+        image.ReplaceChars(n, 0, LineValue(pieces[n + 1]));
+    }
+}
+
+}  // namespace orvan
