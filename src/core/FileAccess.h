@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <system_error>
+
+namespace orvan {
+
+// File names travel through the program as UTF-8 text.
+std::filesystem::path PathFromText(const std::string& text);
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using InputFile = std::unique_ptr<std::FILE, FileCloser>;
+
+// Opens a file for reading bytes; null with error set when it cannot be opened.
+InputFile OpenForReading(const std::filesystem::path& path, std::error_code& error);
+
+// Replaces target with exactly these bytes, or leaves it as it was: the bytes go to a new file
+// with a unique name in the same folder, are synced to the disk and then renamed over target.
+// No temporary file survives a failure.
+std::error_code ReplaceFileAtomically(const std::filesystem::path& target, std::string_view bytes);
+
+// A short German reason for a failed file operation; the system's own text when there is no
+// short one. missingText names what a "no such file or directory" means for the caller.
+std::string GermanReason(std::error_code error, std::string_view missingText);
+
+}  // namespace orvan
