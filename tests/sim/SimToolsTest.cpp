@@ -1,0 +1,90 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+#include "sim/Pacer.h"
+#include "sim/SimCommandLine.h"
+#include "sim/TraceLog.h"
+
+namespace orvan::sim {
+namespace {
+
+using namespace std::chrono_literals;
+
+TEST(Pacer, DeadlinesDoNotDriftWhenTheSenderWakesLate) {
+    Pacer pacer(true);
+    const auto start = Pacer::Clock::now();
+    pacer.OutputQueued(start);
+    auto now = start;
+    for (int byte = 0; byte < 1000; ++byte) {
+        now = pacer.NextDue() + 200us;  // every wake-up comes late
+        ASSERT_TRUE(pacer.Due(now));
+        pacer.ByteSent();
+    }
+    EXPECT_EQ(pacer.NextDue() - start, 1001 * Pacer::kByteTime);
+    EXPECT_FALSE(pacer.Due(now));
+}
+
+TEST(Pacer, AnAnswerAfterAPauseTakesOneByteTimeNotABurst) {
+    Pacer pacer(true);
+    const auto start = Pacer::Clock::now();
+    pacer.OutputQueued(start);
+    pacer.ByteSent();
+    const auto later = start + 1s;
+    pacer.OutputQueued(later);
+    EXPECT_FALSE(pacer.Due(later));
+    EXPECT_EQ(pacer.NextDue(), later + Pacer::kByteTime);
+}
+
+TEST(TraceLog, EscapesLineEndsBackslashesAndControlBytes) {
+    EXPECT_EQ(TraceLog::Escape("$R000\r"), "$R000\\r");
+    EXPECT_EQ(TraceLog::Escape("ENDE\r\n"), "ENDE\\r\\n");
+    EXPECT_EQ(TraceLog::Escape(std::string("a\\b\x00\x7F\xFF", 6)), "a\\\\b\\x00\\x7F\\xFF");
+}
+
+SimCommandLine Parse(std::vector<std::string> args) {
+    return ParseSimCommandLine(args, "/default/ports");
+}
+
+TEST(SimCommandLine, DefaultsServeAFullUnitAndRegisterIt) {
+    const auto line = Parse({});
+    EXPECT_TRUE(line.error.empty());
+    EXPECT_EQ(line.portsFolder, "/default/ports");
+    EXPECT_TRUE(line.registerPort);
+    EXPECT_EQ(line.unit.identification, Identification::Full);
+    EXPECT_EQ(line.unit.fault, Fault::None);
+    EXPECT_FALSE(line.unit.pace);
+}
+
+TEST(SimCommandLine, TakesEveryOption) {
+    const auto line =
+        Parse({"--file", "a.rvx2a2", "--pace", "--trace", "t.txt", "--ident", "vexa-space",
+               "--fault", "hangup-after:12", "--ports-folder", "/p", "--no-register", "--verbose"});
+    EXPECT_TRUE(line.error.empty()) << line.error;
+    EXPECT_EQ(line.unit.registerFile, "a.rvx2a2");
+    EXPECT_TRUE(line.unit.pace);
+    EXPECT_EQ(line.unit.traceFile, "t.txt");
+    EXPECT_EQ(line.unit.identification, Identification::OnlyVexaSpace);
+    EXPECT_EQ(line.unit.fault, Fault::HangUpAfterReplies);
+    EXPECT_EQ(line.unit.faultAfter, 12);
+    EXPECT_EQ(line.portsFolder, "/p");
+    EXPECT_FALSE(line.registerPort);
+    EXPECT_TRUE(line.verbose);
+}
+
+TEST(SimCommandLine, RejectsWhatItDoesNotKnow) {
+    EXPECT_FALSE(Parse({"--bogus"}).error.empty());
+    EXPECT_FALSE(Parse({"--ident", "VX22"}).error.empty());
+    EXPECT_FALSE(Parse({"--fault", "stop-after"}).error.empty());
+    EXPECT_FALSE(Parse({"--fault", "stop-after:"}).error.empty());
+    EXPECT_FALSE(Parse({"--fault", "stop-after:-1"}).error.empty());
+    EXPECT_FALSE(Parse({"--fault", "stop-after:3x"}).error.empty());
+    EXPECT_FALSE(Parse({"--fault", "silent:3"}).error.empty());
+    EXPECT_FALSE(Parse({"--trace"}).error.empty());
+    EXPECT_TRUE(Parse({"--help"}).help);
+}
+
+}  // namespace
+}  // namespace orvan::sim
