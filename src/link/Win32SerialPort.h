@@ -1,0 +1,40 @@
+#pragma once
+
+#include <atomic>
+#include <string>
+
+#include "core/SerialPort.h"
+#include "link/Timing.h"
+
+namespace orvan {
+
+// The Win32 communications backend: CreateFileA without sharing, "9600,n,8,1" without input
+// XON/XOFF, read time-outs that bound a one-byte ReadFile, and a bounded synchronous WriteFile.
+class Win32SerialPort final : public SerialPort {
+  public:
+    explicit Win32SerialPort(Milliseconds readBound = Timing{}.readBound);
+    ~Win32SerialPort() override;
+    Win32SerialPort(const Win32SerialPort&) = delete;
+    Win32SerialPort& operator=(const Win32SerialPort&) = delete;
+
+    bool Open(const std::string& path) override;
+    void Configure() override;
+    bool IsOpen() const override;
+    void Close() override;
+    bool Write(const std::string& bytes) override;
+    ReadStatus ReadByte(char& byte) override;
+    bool HasFailed() const override { return failed_; }
+    std::string OpenFailureReason() const override { return openFailureReason_; }
+    bool CanOpen(const std::string& path) override;
+    std::string DeviceFor(const std::string& path) const override { return path; }
+
+  private:
+    bool ApplyLineSettings();
+
+    Milliseconds readBound_;
+    void* handle_;  // HANDLE, kept out of this header so that <windows.h> stays private
+    std::atomic<bool> failed_{false};
+    std::string openFailureReason_;
+};
+
+}  // namespace orvan
