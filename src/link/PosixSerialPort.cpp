@@ -221,6 +221,10 @@ bool PosixSerialPort::Open(const std::string& path) {
         Release(fd);
         return false;
     }
+    // A fresh open starts with an empty receive buffer, as on the unit's own platform: answers
+    // left from an earlier exchange (the factory reset's end marker) would shift every register
+    // line of the next read.
+    ::tcflush(fd, TCIFLUSH);
     fd_ = fd;
     return true;
 }

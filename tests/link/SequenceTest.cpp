@@ -55,6 +55,14 @@ class SequenceTest : public ::testing::Test {
         return out;
     }
 
+    // The unit's thread records bytes a little after the port has sent them.
+    std::string ReceivedOnceSettled(const std::string& expected) const {
+        for (int i = 0; i < 200 && unit->ReceivedBytes().size() < expected.size(); ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        return unit->ReceivedBytes();
+    }
+
     void ExpectImageUntouched() const {
         EXPECT_FALSE(image->changed);
         EXPECT_EQ(image->versionText, Register::kVersionHint);
@@ -100,7 +108,7 @@ TEST_F(SequenceTest, ReadCopiesEveryRegisterAndTheVersion) {
     const std::string firstLine = output.substr(0, output.find('\n'));
     EXPECT_EQ(image->versionText, firstLine.substr(12));
     EXPECT_TRUE(image->hasAfSquelch);
-    EXPECT_EQ(unit->ReceivedBytes(), ExpectedReadTraffic());
+    EXPECT_EQ(ReceivedOnceSettled(ExpectedReadTraffic()), ExpectedReadTraffic());
 }
 
 TEST_F(SequenceTest, ReadPausesBeforeEachCommand) {
@@ -161,8 +169,8 @@ TEST_F(SequenceTest, ReadRejectsUnitsWithoutIdentification) {
         EXPECT_FALSE(buttons.send || buttons.version);
         EXPECT_EQ(buttons.tree, std::optional<bool>(false));
         EXPECT_EQ(observer.steps, 0);
-        EXPECT_EQ(unit->ReceivedBytes(),
-                  std::string(protocol::kStart) + std::string(protocol::kEnd));
+        const std::string expected = std::string(protocol::kStart) + std::string(protocol::kEnd);
+        EXPECT_EQ(ReceivedOnceSettled(expected), expected);
         EXPECT_FALSE(image->IsPortOpen());
         ExpectImageUntouched();
     }
@@ -227,7 +235,8 @@ TEST_F(SequenceTest, SendWritesEveryRegisterAsItStands) {
     std::string expected(protocol::kStart);
     for (int n = 0; n < kRegisterCount; ++n)
         expected += protocol::WriteCommand(n, image->Value(n));
-    EXPECT_EQ(unit->ReceivedBytes(), expected + std::string(protocol::kEnd));
+    expected += protocol::kEnd;
+    EXPECT_EQ(ReceivedOnceSettled(expected), expected);
     EXPECT_FALSE(image->IsPortOpen());
     EXPECT_FALSE(image->changed);
 }
@@ -278,12 +287,23 @@ TEST_F(SequenceTest, FactoryResetSendsThreeTextsAndClosesThePort) {
     EXPECT_FALSE(image->IsPortOpen());
     const std::string expected = std::string(protocol::kStart) +
                                  std::string(protocol::kFactoryReset) + std::string(protocol::kEnd);
-    for (int i = 0; i < 100 && unit->ReceivedBytes().size() < expected.size(); ++i) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    EXPECT_EQ(unit->ReceivedBytes(), expected);
+    EXPECT_EQ(ReceivedOnceSettled(expected), expected);
     EXPECT_EQ(unit->FactoryResets(), 1);
     EXPECT_EQ(unit->RegisterValue(214), sim::SimulatedUnit::FactoryTable()[214]);
+}
+
+TEST_F(SequenceTest, ReadAfterAFactoryResetIgnoresTheResetsLeftoverAnswer) {
+    StartUnit();
+    for (int n = 0; n < kRegisterCount; ++n)
+        unit->SetRegisterValue(n, "11111111");
+    SendFactoryResetCommands(*image);
+    std::this_thread::sleep_for(kFast.factoryResetPause);
+    ASSERT_EQ(image->OpenPort(unit->SlavePath()), 1);
+    Read();
+    ASSERT_EQ(observer.outcome->result, TransferResult::Success);
+    for (int n = 0; n < kRegisterCount; ++n) {
+        ASSERT_EQ(image->Value(n), sim::SimulatedUnit::FactoryTable()[n]) << n;
+    }
 }
 
 }  // namespace
