@@ -44,24 +44,23 @@ TransferThread::~TransferThread() {
     Join();
 }
 
-void TransferThread::StartRead(Register& image, TransferObserver& observer, const Timing& timing) {
+template <typename Sequence>
+void TransferThread::Start(Register& image, TransferObserver& observer, const Timing& timing) {
     JoinFinished();
     running_ = true;
     thread_ = std::thread([this, &image, &observer, timing] {
         TightenTimerSlack();
         EndWatch watch(observer, running_);
-        ReadSequence(image, watch, timing).Run();
+        Sequence(image, watch, timing).Run();
     });
 }
 
+void TransferThread::StartRead(Register& image, TransferObserver& observer, const Timing& timing) {
+    Start<ReadSequence>(image, observer, timing);
+}
+
 void TransferThread::StartSend(Register& image, TransferObserver& observer, const Timing& timing) {
-    JoinFinished();
-    running_ = true;
-    thread_ = std::thread([this, &image, &observer, timing] {
-        TightenTimerSlack();
-        EndWatch watch(observer, running_);
-        SendSequence(image, watch, timing).Run();
-    });
+    Start<SendSequence>(image, observer, timing);
     std::this_thread::sleep_for(timing.sendStartDelay);
     image.SendProgStart();
 }

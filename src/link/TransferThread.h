@@ -11,7 +11,7 @@ namespace orvan {
 
 // Owns the worker thread of a read or a send. Never detached: the destructor joins.
 class TransferThread {
-public:
+  public:
     TransferThread() = default;
     ~TransferThread();
     TransferThread(const TransferThread&) = delete;
@@ -27,7 +27,9 @@ public:
     // Waits for the worker to finish. Call only when it cannot be waiting on the caller.
     void Join();
 
-private:
+  private:
+    template <typename Sequence>
+    void Start(Register& image, TransferObserver& observer, const Timing& timing);
     void JoinFinished();
     std::thread thread_;
     std::atomic<bool> running_{false};

@@ -1,0 +1,33 @@
+#include "app/CVEXA2aApp.h"
+
+#include <QLibraryInfo>
+#include <QLocale>
+
+#include "app/AppIcon.h"
+#include "app/CVEXA2aDlg.h"
+#include "app/ShellTexts.h"
+
+namespace orvan {
+
+bool LoadGermanQtTranslations(QTranslator& translator) {
+    return translator.load("qtbase_de", QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+}
+
+CVEXA2aApp::CVEXA2aApp(int& argc, char** argv) : QApplication(argc, argv) {
+    setApplicationName("orvan2a");
+    setApplicationDisplayName(kProgramTitle);
+    setApplicationVersion(ORVAN_VERSION);
+    setDesktopFileName("orvan2a");
+    setWindowIcon(ApplicationIcon());
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    if (LoadGermanQtTranslations(qtTranslator_))
+        installTranslator(&qtTranslator_);
+}
+
+int CVEXA2aApp::Run() {
+    CVEXA2aDlg window;
+    window.exec();
+    return 0;
+}
+
+}  // namespace orvan

@@ -1,0 +1,423 @@
+#include "app/CVEXA2aDlg.h"
+
+#include <QEventLoop>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <thread>
+
+#include "app/AboutBox.h"
+#include "app/AppIcon.h"
+#include "app/CAboutDlg.h"
+#include "app/PortSelector.h"
+#include "app/ShellTexts.h"
+#include "app/VersionText.h"
+#include "app/Widgets.h"
+#include "link/DeviceMessages.h"
+#include "link/FactoryReset.h"
+#include "link/SystemPort.h"
+
+namespace orvan {
+
+namespace {
+
+std::unique_ptr<SerialPort> PortOf(MainWindowSetup& setup) {
+    if (setup.port)
+        return std::move(setup.port);
+    return MakeSystemPort(setup.portFolder, setup.timing.readBound);
+}
+
+}  // namespace
+
+CVEXA2aDlg::CVEXA2aDlg(MainWindowSetup setup)
+    : image_(PortOf(setup)),
+      ui_(setup.ui != nullptr ? *setup.ui : qtUi_),
+      timing_(setup.timing),
+      topics_(setup.topics),
+      files_(image_, ui_, this),
+      observer_(ui_, this) {
+    image_.Reset();
+    setWindowTitle(kProgramTitle);
+    setWindowIcon(ApplicationIcon());
+    setWindowFlag(Qt::WindowMinimizeButtonHint);
+    BuildControls();
+    BuildMenus();
+    BuildTree();
+
+    connect(&observer_, &GuiTransferObserver::stepped, this, &CVEXA2aDlg::StepProgress);
+    connect(&observer_, &GuiTransferObserver::ended, this, &CVEXA2aDlg::OnTransferEnded);
+}
+
+CVEXA2aDlg::~CVEXA2aDlg() {
+    // The worker may be waiting on a message of this window: let it end before joining.
+    WaitForTransferEnd();
+    transfer_.Join();
+}
+
+void CVEXA2aDlg::BuildControls() {
+    portSelector_ = new PortSelector(this);
+    portSelector_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    portSelector_->setMinimumContentsLength(6);
+    QLabel* portLabel = MakeLabel("Port:", portSelector_, this);
+    help_ = MakeButton("Hilfe...", this);
+    info_ = MakeButton("Info...", this);
+    read_ = MakeButton("Lesen", this);
+    send_ = MakeButton("Senden", this);
+    factory_ = MakeButton("Werkseinstellungen", this);
+    version_ = MakeButton("Version des Orvans", this);
+    calibration_ = MakeButton("Potentiometer-Abgleich", this);
+    headset_ = MakeButton("Headset-Erkennung", this);
+    progress_ = new QProgressBar(this);
+    progress_->setRange(0, kProgressMaximum);
+    progress_->setValue(0);
+    progress_->setTextVisible(false);
+    progress_->setAccessibleName("Fortschritt");
+    tree_ = new QTreeWidget(this);
+    tree_->setHeaderHidden(true);
+    tree_->setRootIsDecorated(true);
+    tree_->setSelectionMode(QAbstractItemView::SingleSelection);
+    tree_->setAccessibleName("Konfiguration");
+    closingNote_ = new QLabel(kClosingNote, this);
+    closingNote_->setWordWrap(true);
+    closingNote_->hide();
+
+    auto* connection = new QGroupBox("Verbindungsdaten", this);
+    auto* connectionLayout = new QHBoxLayout(connection);
+    connectionLayout->addWidget(portLabel);
+    connectionLayout->addWidget(portSelector_, 1);
+    auto* helpColumn = new QVBoxLayout;
+    helpColumn->addWidget(help_);
+    helpColumn->addWidget(info_);
+    helpColumn->addStretch(1);
+    auto* top = new QHBoxLayout;
+    top->addWidget(connection, 1);
+    top->addLayout(helpColumn);
+
+    auto* communication = new QGroupBox("Kommunikation mit Orvan", this);
+    auto* buttons = new QGridLayout(communication);
+    buttons->addWidget(read_, 0, 0);
+    buttons->addWidget(send_, 0, 1);
+    buttons->addWidget(factory_, 1, 0);
+    buttons->addWidget(version_, 1, 1);
+    buttons->addWidget(calibration_, 2, 0);
+    buttons->addWidget(headset_, 2, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(communication);
+    layout->addWidget(progress_);
+    layout->addWidget(closingNote_);
+    layout->addWidget(tree_, 1);
+    SetTabOrder({portSelector_, help_, info_, read_, send_, factory_, version_, calibration_,
+                 headset_, tree_});
+
+    send_->setEnabled(false);
+    version_->setEnabled(false);
+    tree_->setEnabled(false);
+
+    connect(portSelector_, &PortSelector::listOpening, this, &CVEXA2aDlg::BuildPortList);
+    connect(portSelector_, &PortSelector::listClosed, this, &CVEXA2aDlg::ConfirmPortSelection);
+    connect(help_, &QPushButton::clicked, this, &CVEXA2aDlg::ShowHelp);
+    connect(info_, &QPushButton::clicked, this, &CVEXA2aDlg::ShowInfoFromButton);
+    connect(read_, &QPushButton::clicked, this, &CVEXA2aDlg::StartRead);
+    connect(send_, &QPushButton::clicked, this, &CVEXA2aDlg::StartSend);
+    connect(factory_, &QPushButton::clicked, this, &CVEXA2aDlg::FactoryReset);
+    connect(version_, &QPushButton::clicked, this, &CVEXA2aDlg::ShowVersion);
+    connect(tree_, &QTreeWidget::itemSelectionChanged, this, &CVEXA2aDlg::OnTreeSelection);
+}
+
+void CVEXA2aDlg::BuildMenus() {
+    auto* menuBar = new QMenuBar(this);
+    fileMenu_ = menuBar->addMenu("&Datei");
+    auto addItem = [](QMenu* menu, const QString& text) { return menu->addAction(text); };
+    connect(addItem(fileMenu_, "&Neu"), &QAction::triggered, this, [this] { files_.New(); });
+    connect(addItem(fileMenu_, "Ö&ffnen ..."), &QAction::triggered, this, &CVEXA2aDlg::OpenFile);
+    connect(addItem(fileMenu_, "&Speichern "), &QAction::triggered, this,
+            [this] { files_.Save(); });
+    connect(addItem(fileMenu_, "Speichern &unter ..."), &QAction::triggered, this,
+            [this] { files_.SaveAs(); });
+    fileMenu_->addSeparator();
+    connect(addItem(fileMenu_, "&Beenden"), &QAction::triggered, this, &CVEXA2aDlg::Exit);
+
+    // X11 and Wayland give a program no system menu: the item stands in a menu of its own.
+    QMenu* about = menuBar->addMenu("&?");
+    connect(addItem(about, "Inf&o über VEXA2a..."), &QAction::triggered, this,
+            &CVEXA2aDlg::ShowInfoFromMenu);
+    layout()->setMenuBar(menuBar);
+}
+
+void CVEXA2aDlg::BuildTree() {
+    QTreeWidgetItem* group = nullptr;
+    for (const TreeLine& line : TreeLayout()) {
+        const QStringList text{QString::fromUtf8(line.text)};
+        if (line.child && group != nullptr) {
+            new QTreeWidgetItem(group, text);
+        } else {
+            group = new QTreeWidgetItem(tree_, text);
+        }
+    }
+    tree_->collapseAll();
+}
+
+void CVEXA2aDlg::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (shownOnce_)
+        return;
+    shownOnce_ = true;
+    BuildPortList();
+    ConfirmPortSelection();
+}
+
+void CVEXA2aDlg::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (!enter || event->modifiers() & ~Qt::KeypadModifier) {
+        QDialog::keyPressEvent(event);  // Esc: reject(), the exit procedure
+        return;
+    }
+    // There is no default button: Enter clicks the focused button, and ends the program elsewhere.
+    if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
+        button->click();
+    } else {
+        Exit();
+    }
+}
+
+void CVEXA2aDlg::reject() {
+    Exit();
+}
+
+void CVEXA2aDlg::BuildPortList() {
+    image_.ClosePort();
+    std::this_thread::sleep_for(timing_.portSettle);
+    portSelector_->clear();
+    portList_.clear();
+    image_.portPaths.fill({});
+    for (const std::string& path : image_.EnumeratePorts()) {
+        if (path.empty())
+            continue;
+        if (static_cast<int>(portList_.size()) == kPortListSize)
+            break;
+        portList_.push_back(path);
+        portSelector_->addItem(QString::fromStdString(PortDisplayName(path)));
+        const std::string device = image_.DeviceFor(path);
+        portSelector_->setItemData(portSelector_->count() - 1,
+                                   QString::fromStdString(device.empty() ? path : device),
+                                   Qt::ToolTipRole);
+    }
+    if (!portList_.empty())
+        currentPort_ = portList_.front();
+}
+
+void CVEXA2aDlg::ConfirmPortSelection() {
+    image_.ClosePort();
+    std::this_thread::sleep_for(timing_.portSettle);
+    const int k = portSelector_->currentIndex();
+    if (k < 0 || k >= static_cast<int>(portList_.size()))
+        return;
+    if (portList_[k] != currentPort_) {
+        send_->setEnabled(false);
+        version_->setEnabled(false);
+        SetTreeEnabled(false);
+    }
+    currentPort_ = portList_[k];
+}
+
+void CVEXA2aDlg::StartRead() {
+    const bool sendWasOn = send_->isEnabled();
+    const bool versionWasOn = version_->isEnabled();
+    if (sendWasOn) {
+        send_->setEnabled(false);
+        version_->setEnabled(false);
+    }
+    read_->setEnabled(false);
+    factory_->setEnabled(false);
+    if (image_.OpenPort(currentPort_) != 1) {
+        ReportPortFailure();
+        read_->setEnabled(true);
+        factory_->setEnabled(true);
+        send_->setEnabled(sendWasOn);
+        version_->setEnabled(versionWasOn);
+        if (busy_)
+            EndBusy({});
+        return;
+    }
+    BeginBusy();
+    transfer_.StartRead(image_, observer_, timing_);
+}
+
+void CVEXA2aDlg::StartSend() {
+    for (QPushButton* button : {send_, read_, version_, factory_})
+        button->setEnabled(false);
+    image_.ClosePort();
+    if (image_.OpenPort(currentPort_) != 1) {
+        ReportPortFailure();
+        for (QPushButton* button : {send_, read_, version_, factory_})
+            button->setEnabled(true);
+        return;
+    }
+    BeginBusy();
+    transfer_.StartSend(image_, observer_, timing_);
+}
+
+void CVEXA2aDlg::FactoryReset() {
+    if (ui_.ShowMessage(this, kFactoryResetCaption, kFactoryResetQuestion, MessageIcon::Warning,
+                        MessageButtons::OkCancel) != MessageAnswer::Ok) {
+        return;
+    }
+    if (image_.OpenPort(currentPort_) != 1) {
+        ReportPortFailure();
+        return;
+    }
+    for (QPushButton* button : {send_, read_, version_, factory_})
+        button->setEnabled(false);
+    BeginBusy();
+    SendFactoryResetCommands(image_);
+    // The unit restarts meanwhile; a timer keeps the window painting.
+    QTimer::singleShot(timing_.factoryResetPause, this, &CVEXA2aDlg::StartRead);
+}
+
+void CVEXA2aDlg::ShowVersion() {
+    image_.versionText = ShortenedVersionText(image_.versionText);
+    ui_.ShowMessage(this, kVersionCaption, QString::fromStdString(image_.versionText),
+                    MessageIcon::None, MessageButtons::Ok);
+}
+
+void CVEXA2aDlg::ShowHelp() {
+    ui_.ShowMessage(this, kHelpCaption, kMainHelpText, MessageIcon::Information,
+                    MessageButtons::Ok);
+}
+
+void CVEXA2aDlg::ShowInfoFromButton() {
+    AboutBox box(this);
+    if (box.exec() != QDialog::Accepted)
+        SetTreeEnabled(true);
+}
+
+void CVEXA2aDlg::ShowInfoFromMenu() {
+    CAboutDlg box(this);
+    box.exec();
+}
+
+void CVEXA2aDlg::OnTreeSelection() {
+    const QList<QTreeWidgetItem*> selected = tree_->selectedItems();
+    if (selected.isEmpty())
+        return;
+    const QString text = selected.front()->text(0);
+    tree_->clearSelection();
+    // Opened once the selecting click or key has been handled, not inside it; a key selects
+    // twice, which must not open the page twice.
+    if (topicPending_)
+        return;
+    topicPending_ = true;
+    QTimer::singleShot(0, this, [this, text] {
+        topicPending_ = false;
+        OpenTopic(text);
+    });
+}
+
+void CVEXA2aDlg::OpenTopic(const QString& text) {
+    if (busy_)
+        return;
+    const PageFactory factory = FindPage(topics_, text.toStdString());
+    if (factory == nullptr)
+        return;
+    std::unique_ptr<QDialog> page = factory(image_, ui_);
+    page->exec();
+}
+
+void CVEXA2aDlg::OpenFile() {
+    if (!files_.Open())
+        return;
+    send_->setEnabled(true);
+    SetTreeEnabled(true);
+}
+
+void CVEXA2aDlg::Exit() {
+    if (exiting_)
+        return;
+    exiting_ = true;
+    WaitForTransferEnd();
+    transfer_.Join();
+    const bool mayEnd = files_.MayEnd();
+    exiting_ = false;
+    if (mayEnd)
+        QDialog::done(QDialog::Accepted);
+}
+
+void CVEXA2aDlg::StepProgress() {
+    const int next = progress_->value() + 1;
+    progress_->setValue(next > kProgressMaximum ? 0 : next);
+}
+
+void CVEXA2aDlg::OnTransferEnded(const TransferOutcome& outcome) {
+    transfer_.Join();
+    const ButtonStates& states = outcome.buttons;
+    read_->setEnabled(states.read);
+    factory_->setEnabled(states.factoryReset);
+    send_->setEnabled(states.send);
+    version_->setEnabled(states.version);
+    EndBusy(states.tree);
+}
+
+void CVEXA2aDlg::BeginBusy() {
+    if (busy_)
+        return;
+    busy_ = true;
+    treeAfterBusy_ = tree_->isEnabled();
+    // Nothing may change the image or use the port while the worker does.
+    tree_->setEnabled(false);
+    fileMenu_->menuAction()->setEnabled(false);
+    portSelector_->setEnabled(false);
+    calibration_->setEnabled(false);
+    headset_->setEnabled(false);
+}
+
+void CVEXA2aDlg::EndBusy(std::optional<bool> tree) {
+    busy_ = false;
+    tree_->setEnabled(tree.value_or(treeAfterBusy_));
+    fileMenu_->menuAction()->setEnabled(true);
+    portSelector_->setEnabled(true);
+    calibration_->setEnabled(true);
+    headset_->setEnabled(true);
+    if (endWait_ != nullptr)
+        endWait_->quit();
+}
+
+void CVEXA2aDlg::SetTreeEnabled(bool enabled) {
+    if (busy_) {
+        treeAfterBusy_ = enabled;
+    } else {
+        tree_->setEnabled(enabled);
+    }
+}
+
+void CVEXA2aDlg::WaitForTransferEnd() {
+    if (!busy_)
+        return;
+    closingNote_->show();
+    QEventLoop loop;
+    endWait_ = &loop;
+    loop.exec();
+    endWait_ = nullptr;
+    closingNote_->hide();
+}
+
+void CVEXA2aDlg::ReportPortFailure() {
+    QString text = kPortInitFailedText;
+    const std::string reason = image_.PortOpenFailureReason();
+    if (!reason.empty())
+        text += "\n\n" + QString::fromStdString(reason);
+    ui_.ShowMessage(this, kErrorCaption, text, MessageIcon::Error, MessageButtons::Ok);
+}
+
+}  // namespace orvan

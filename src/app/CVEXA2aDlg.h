@@ -1,0 +1,129 @@
+#pragma once
+
+#include <QDialog>
+
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "app/FileCommands.h"
+#include "app/GuiTransferObserver.h"
+#include "app/QtUserInterface.h"
+#include "app/Topics.h"
+#include "core/PortFolder.h"
+#include "core/Register.h"
+#include "link/Timing.h"
+#include "link/TransferThread.h"
+
+class QEventLoop;
+class QLabel;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class QTreeWidget;
+
+namespace orvan {
+
+class PortSelector;
+
+// What the main window is built from; the defaults are the program's, tests replace them.
+struct MainWindowSetup {
+    UserInterface* ui = nullptr;  // null: Qt's message boxes and file dialogs
+    std::string portFolder = DefaultPortFolder();
+    std::unique_ptr<SerialPort> port;  // null: this system's port on portFolder
+    Timing timing;
+    std::span<const Topic> topics = DispatchTable();
+};
+
+// The main window: port choice, read and send with progress, factory reset, version, info, the
+// configuration tree and the file menu, on the one register image of the run.
+class CVEXA2aDlg : public QDialog {
+    Q_OBJECT
+
+  public:
+    static constexpr int kPortListSize = 10;
+    static constexpr int kProgressMaximum = 300;
+
+    explicit CVEXA2aDlg(MainWindowSetup setup = {});
+    ~CVEXA2aDlg() override;
+
+    Register& Image() { return image_; }
+    const std::string& CurrentPort() const { return currentPort_; }
+    const std::vector<std::string>& PortList() const { return portList_; }
+    // From a read's or send's start (a factory reset's confirmation) until its end is handled.
+    bool TransferRunning() const { return busy_; }
+
+    // Every way of closing the window ends here: the exit procedure.
+    void reject() override;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    void BuildControls();
+    void BuildMenus();
+    void BuildTree();
+
+    void BuildPortList();
+    void ConfirmPortSelection();
+
+    void StartRead();
+    void StartSend();
+    void FactoryReset();
+    void ShowVersion();
+    void ShowHelp();
+    void ShowInfoFromButton();
+    void ShowInfoFromMenu();
+    void OpenTopic(const QString& text);
+    void OnTreeSelection();
+
+    void OpenFile();
+    void Exit();
+
+    void StepProgress();
+    void OnTransferEnded(const TransferOutcome& outcome);
+    void BeginBusy();
+    void EndBusy(std::optional<bool> tree);
+    void SetTreeEnabled(bool enabled);
+    void WaitForTransferEnd();
+    void ReportPortFailure();
+
+    Register image_;
+    QtUserInterface qtUi_;
+    UserInterface& ui_;
+    Timing timing_;
+    std::span<const Topic> topics_;
+    FileCommands files_;
+    GuiTransferObserver observer_;
+
+    std::string currentPort_;
+    std::vector<std::string> portList_;
+    bool shownOnce_ = false;
+    bool busy_ = false;
+    bool treeAfterBusy_ = false;
+    bool exiting_ = false;
+    bool topicPending_ = false;
+    QEventLoop* endWait_ = nullptr;
+
+    PortSelector* portSelector_ = nullptr;
+    QPushButton* help_ = nullptr;
+    QPushButton* info_ = nullptr;
+    QPushButton* read_ = nullptr;
+    QPushButton* send_ = nullptr;
+    QPushButton* factory_ = nullptr;
+    QPushButton* version_ = nullptr;
+    QPushButton* calibration_ = nullptr;
+    QPushButton* headset_ = nullptr;
+    QProgressBar* progress_ = nullptr;
+    QTreeWidget* tree_ = nullptr;
+    QLabel* closingNote_ = nullptr;
+    QMenu* fileMenu_ = nullptr;
+
+    // Last member: destroyed (joined) first, while everything the worker uses still exists.
+    TransferThread transfer_;
+};
+
+}  // namespace orvan

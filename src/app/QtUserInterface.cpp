@@ -1,0 +1,104 @@
+#include "app/QtUserInterface.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+#include "app/ShellTexts.h"
+
+namespace orvan {
+
+namespace {
+
+QMessageBox::Icon ToQtIcon(MessageIcon icon) {
+    switch (icon) {
+        case MessageIcon::Error:
+            return QMessageBox::Critical;
+        case MessageIcon::Warning:
+            return QMessageBox::Warning;
+        case MessageIcon::Question:
+            return QMessageBox::Question;
+        case MessageIcon::Information:
+            return QMessageBox::Information;
+        case MessageIcon::None:
+            break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons ToQtButtons(MessageButtons buttons) {
+    switch (buttons) {
+        case MessageButtons::OkCancel:
+            return QMessageBox::Ok | QMessageBox::Cancel;
+        case MessageButtons::YesNo:
+            return QMessageBox::Yes | QMessageBox::No;
+        case MessageButtons::Ok:
+            break;
+    }
+    return QMessageBox::Ok;
+}
+
+MessageAnswer ToAnswer(QMessageBox::StandardButton button, MessageButtons buttons) {
+    switch (button) {
+        case QMessageBox::Ok:
+            return MessageAnswer::Ok;
+        case QMessageBox::Yes:
+            return MessageAnswer::Yes;
+        case QMessageBox::No:
+            return MessageAnswer::No;
+        default:
+            break;
+    }
+    // Closed without a button: the safe answer of each box.
+    if (buttons == MessageButtons::YesNo)
+        return MessageAnswer::No;
+    if (buttons == MessageButtons::OkCancel)
+        return MessageAnswer::Cancel;
+    return MessageAnswer::Ok;
+}
+
+QString RunFileDialog(QWidget* parent, bool save) {
+    std::unique_ptr<QFileDialog> dialog = MakeFileDialog(parent, save);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
+        return {};
+    return dialog->selectedFiles().front();
+}
+
+}  // namespace
+
+std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* parent, const QString& caption,
+                                            const QString& text, MessageIcon icon,
+                                            MessageButtons buttons) {
+    auto box = std::make_unique<QMessageBox>(ToQtIcon(icon),
+                                             caption.isEmpty() ? QString(kProgramTitle) : caption,
+                                             text, ToQtButtons(buttons), parent);
+    if (buttons == MessageButtons::OkCancel)
+        box->setEscapeButton(QMessageBox::Cancel);
+    return box;
+}
+
+std::unique_ptr<QFileDialog> MakeFileDialog(QWidget* parent, bool save) {
+    auto dialog = std::make_unique<QFileDialog>(parent, save ? kSaveDialogTitle : kOpenDialogTitle);
+    dialog->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog->setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog->setNameFilter(kFileFilter);
+    dialog->setDefaultSuffix(kFileSuffix);
+    return dialog;
+}
+
+MessageAnswer QtUserInterface::ShowMessage(QWidget* parent, const QString& caption,
+                                           const QString& text, MessageIcon icon,
+                                           MessageButtons buttons) {
+    std::unique_ptr<QMessageBox> box = MakeMessageBox(parent, caption, text, icon, buttons);
+    box->exec();
+    return ToAnswer(box->standardButton(box->clickedButton()), buttons);
+}
+
+QString QtUserInterface::OpenFileName(QWidget* parent) {
+    return RunFileDialog(parent, false);
+}
+
+QString QtUserInterface::SaveFileName(QWidget* parent) {
+    return RunFileDialog(parent, true);
+}
+
+}  // namespace orvan

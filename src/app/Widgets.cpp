@@ -1,0 +1,39 @@
+#include "app/Widgets.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace orvan {
+
+QString AccessibleText(const QString& text) {
+    QString plain = text;
+    plain.replace("&&", QChar(0x1));
+    plain.remove('&');
+    plain.replace(QChar(0x1), "&");
+    return plain.trimmed();
+}
+
+QPushButton* MakeButton(const QString& text, QWidget* parent) {
+    auto* button = new QPushButton(text, parent);
+    button->setAutoDefault(false);
+    button->setAccessibleName(AccessibleText(text));
+    return button;
+}
+
+QLabel* MakeLabel(const QString& text, QWidget* field, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setBuddy(field);
+    field->setAccessibleName(AccessibleText(text));
+    return label;
+}
+
+void SetTabOrder(std::initializer_list<QWidget*> widgets) {
+    QWidget* previous = nullptr;
+    for (QWidget* widget : widgets) {
+        if (previous != nullptr)
+            QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
+
+}  // namespace orvan

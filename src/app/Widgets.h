@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+#include <initializer_list>
+
+class QLabel;
+class QPushButton;
+class QWidget;
+
+namespace orvan {
+
+// The visible text less its mnemonic marks: the accessible name of a control.
+QString AccessibleText(const QString& text);
+// A push button that never becomes the default button; its accessible name is its text.
+QPushButton* MakeButton(const QString& text, QWidget* parent);
+// A label that is the buddy of field; the field's accessible name is the label's text.
+QLabel* MakeLabel(const QString& text, QWidget* field, QWidget* parent);
+// Tab order in the given sequence, which follows the layout.
+void SetTabOrder(std::initializer_list<QWidget*> widgets);
+
+}  // namespace orvan

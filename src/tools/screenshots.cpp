@@ -1,0 +1,134 @@
+// Renders the main window and the dialogs of the program offscreen into PNG files, for the
+// documentation and for checking the layout: orvan2a-screenshots [folder], default
+// docs/screenshots.
+#include <QDir>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <cstdio>
+#include <string>
+
+#include "app/AboutBox.h"
+#include "app/CVEXA2aApp.h"
+#include "app/CVEXA2aDlg.h"
+#include "app/EinzelnesRegister.h"
+#include "app/QtUserInterface.h"
+#include "app/ShellTexts.h"
+#include "link/DeviceMessages.h"
+#include "sim/SimulatedUnit.h"
+
+namespace {
+
+using namespace orvan;
+
+// Answers every question of the main window without a modal box.
+void Wait(int milliseconds) {
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+class SilentUserInterface : public UserInterface {
+  public:
+    MessageAnswer ShowMessage(QWidget*, const QString&, const QString&, MessageIcon,
+                              MessageButtons) override {
+        return MessageAnswer::Ok;
+    }
+    QString OpenFileName(QWidget*) override { return {}; }
+    QString SaveFileName(QWidget*) override { return {}; }
+};
+
+class Camera {
+  public:
+    explicit Camera(QString folder) : folder_(std::move(folder)) { QDir().mkpath(folder_); }
+
+    bool Take(QWidget& widget, const QString& name) {
+        widget.show();
+        Wait(50);
+        const QString path = QDir(folder_).filePath(name + ".png");
+        const bool saved = widget.grab().save(path);
+        std::printf("%s %s\n", saved ? "geschrieben:" : "FEHLER:", qPrintable(path));
+        widget.hide();
+        ok_ = ok_ && saved;
+        return saved;
+    }
+
+    bool TakeMessage(const QString& name, const QString& caption, const QString& text,
+                     MessageIcon icon, MessageButtons buttons = MessageButtons::Ok) {
+        auto box = MakeMessageBox(nullptr, caption, text, icon, buttons);
+        return Take(*box, name);
+    }
+
+    bool Ok() const { return ok_; }
+
+  private:
+    QString folder_;
+    bool ok_ = true;
+};
+
+QPushButton* ButtonOf(QWidget& window, const QString& text) {
+    for (QPushButton* button : window.findChildren<QPushButton*>()) {
+        if (button->text() == text)
+            return button;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    CVEXA2aApp app(argc, argv);
+    QApplication::setFont(QFont("DejaVu Sans", 10));
+    Camera camera(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString("docs/screenshots"));
+
+    QTemporaryDir ports;
+    sim::PtyHost unit;
+    unit.RegisterAsComPort(ports.path().toStdString());
+    SilentUserInterface silent;
+    MainWindowSetup setup;
+    setup.ui = &silent;
+    setup.portFolder = ports.path().toStdString();
+    setup.timing = Timing{}.Scaled(10);
+    CVEXA2aDlg window(std::move(setup));
+    window.resize(window.sizeHint().width(), window.sizeHint().height() * 5 / 4);
+    camera.Take(window, "main-window");
+
+    window.show();
+    ButtonOf(window, "Lesen")->click();
+    for (int waited = 0; window.TransferRunning() && waited < 10000; waited += 20)
+        Wait(20);
+    for (QTreeWidget* tree : window.findChildren<QTreeWidget*>())
+        tree->expandAll();
+    camera.Take(window, "main-window-after-read");
+
+    EinzelnesRegister single(window.Image(), silent);
+    camera.Take(single, "einzelnes-register");
+    AboutBox info;
+    camera.Take(info, "info");
+    auto save = MakeFileDialog(nullptr, true);
+    save->setOption(QFileDialog::DontUseNativeDialog);
+    save->setDirectory(ports.path());
+    camera.Take(*save, "save-dialog");
+
+    camera.TakeMessage("help", kHelpCaption, kMainHelpText, MessageIcon::Information);
+    camera.TakeMessage(
+        "port-failed", kErrorCaption,
+        QString(kPortInitFailedText) + "\n\n" + "COM7 (/dev/ttyUSB6) ist nicht vorhanden.",
+        MessageIcon::Error);
+    camera.TakeMessage("factory-reset-question", kFactoryResetCaption, kFactoryResetQuestion,
+                       MessageIcon::Warning, MessageButtons::OkCancel);
+    camera.TakeMessage("exit-question", kExitCaption, kExitQuestion, MessageIcon::Question,
+                       MessageButtons::YesNo);
+    camera.TakeMessage("version", kVersionCaption,
+                       QString::fromStdString(window.Image().versionText), MessageIcon::None);
+    camera.TakeMessage("single-register-help", EinzelnesRegisterModel::kHelpCaption,
+                       EinzelnesRegisterModel::HelpText(), MessageIcon::Information);
+    return camera.Ok() ? 0 : 1;
+}
