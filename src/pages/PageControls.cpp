@@ -1,0 +1,147 @@
+#include "pages/PageControls.h"
+
+#include <QBoxLayout>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpressionValidator>
+#include <QStyle>
+#include <QStyleOptionFrame>
+
+#include "pages/PageMessages.h"
+
+namespace orvan {
+
+QString ToQString(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+QString CircuitName(std::size_t circuit) {
+    return QStringLiteral("Funkkreis %1").arg(circuit + 1);
+}
+
+QLabel* AddBuddyLabel(QWidget& parent, const QString& text, QWidget& field) {
+    auto* label = new QLabel(text, &parent);
+    label->setBuddy(&field);
+    field.setAccessibleName(text.simplified());
+    return label;
+}
+
+QCheckBox* AddCheckBox(QWidget& parent, QBoxLayout& layout, const QString& text,
+                       std::function<void(bool)> clicked) {
+    auto* box = new QCheckBox(text, &parent);
+    layout.addWidget(box);
+    QObject::connect(box, &QCheckBox::clicked, box, std::move(clicked));
+    return box;
+}
+
+QButtonGroup* AddChoiceGroup(QWidget& parent, QBoxLayout& layout, const QString& title,
+                             std::span<const ChoiceOption> options,
+                             std::function<void(std::size_t)> chosen) {
+    auto* box = new QGroupBox(title, &parent);
+    layout.addWidget(box);
+    auto* buttons = new QVBoxLayout(box);
+    auto* group = new QButtonGroup(box);
+    for (std::size_t option = 0; option < options.size(); ++option) {
+        auto* button = new QRadioButton(ToQString(options[option].text), box);
+        buttons->addWidget(button);
+        group->addButton(button, static_cast<int>(option));
+    }
+    QObject::connect(group, &QButtonGroup::idClicked, group, [chosen = std::move(chosen)](int id) {
+        chosen(static_cast<std::size_t>(id));
+    });
+    return group;
+}
+
+void ShowChoice(QButtonGroup& group, std::optional<std::size_t> option) {
+    if (option) {
+        group.button(static_cast<int>(*option))->setChecked(true);
+        return;
+    }
+    // An exclusive group cannot uncheck its last button.
+    group.setExclusive(false);
+    for (QAbstractButton* button : group.buttons())
+        button->setChecked(false);
+    group.setExclusive(true);
+}
+
+QComboBox* MakeChoiceList(QWidget& parent, std::span<const ChoiceOption> options,
+                          std::function<void(std::string)> chosen) {
+    auto* list = new QComboBox(&parent);
+    for (const ChoiceOption& option : options)
+        list->addItem(ToQString(option.text));
+    QObject::connect(
+        list, &QComboBox::textActivated, list,
+        [chosen = std::move(chosen)](const QString& text) { chosen(text.toStdString()); });
+    return list;
+}
+
+void ShowChoice(QComboBox& list, std::string_view text) {
+    list.setCurrentIndex(list.findText(ToQString(text), Qt::MatchExactly | Qt::MatchCaseSensitive));
+}
+
+QLineEdit* MakeDigitField(QWidget& parent, int maxLength, std::function<void(std::string)> edited,
+                          std::function<void()> left) {
+    auto* field = new QLineEdit(&parent);
+    field->setMaxLength(maxLength);
+    field->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), field));
+    // As wide as its digits and the caret need in the page's font and style, no wider.
+    QStyleOptionFrame frame;
+    frame.initFrom(field);
+    const QFontMetrics metrics = field->fontMetrics();
+    const QSize digits(metrics.horizontalAdvance(QString(maxLength + 1, QLatin1Char('0'))) + 4,
+                       metrics.height());
+    field->setMaximumWidth(
+        field->style()->sizeFromContents(QStyle::CT_LineEdit, &frame, digits, field).width());
+    QObject::connect(
+        field, &QLineEdit::textEdited, field,
+        [edited = std::move(edited)](const QString& text) { edited(text.toStdString()); });
+    QObject::connect(field, &QLineEdit::editingFinished, field, std::move(left));
+    return field;
+}
+
+void ShowText(QLineEdit& field, std::string_view text) {
+    const QString shown = ToQString(text);
+    if (field.text() != shown)
+        field.setText(shown);
+}
+
+PageButtons AddPageButtons(QDialog& page, QBoxLayout& layout, const QString& helpText,
+                           std::initializer_list<QString> extras) {
+    auto* row = new QHBoxLayout;
+    layout.addLayout(row);
+    PageButtons buttons{};
+    buttons.help = new QPushButton(helpText, &page);
+    row->addWidget(buttons.help);
+    for (const QString& text : extras) {
+        buttons.extras.push_back(new QPushButton(text, &page));
+        row->addWidget(buttons.extras.back());
+    }
+    row->addStretch();
+    buttons.ok = new QPushButton(QStringLiteral("OK"), &page);
+    buttons.ok->setDefault(true);
+    row->addWidget(buttons.ok);
+    auto* cancel = new QPushButton(QStringLiteral("Abbrechen"), &page);
+    row->addWidget(cancel);
+    QObject::connect(cancel, &QPushButton::clicked, &page, &QDialog::reject);
+    return buttons;
+}
+
+void ConnectHelpAndOk(QDialog& page, const PageButtons& buttons, UserInterface& ui, HelpText help,
+                      std::function<bool()> commit) {
+    QObject::connect(buttons.help, &QPushButton::clicked, &page,
+                     [&page, &ui, help = std::move(help)] { ShowHelp(ui, &page, help); });
+    QObject::connect(buttons.ok, &QPushButton::clicked, &page, [&page, commit = std::move(commit)] {
+        if (commit())
+            page.accept();
+    });
+}
+
+}  // namespace orvan
