@@ -1,13 +1,25 @@
 #include "app/QtUserInterface.h"
 
 #include <QFileDialog>
+#include <QLabel>
+#include <QLayout>
 #include <QMessageBox>
+#include <QScreen>
 
 #include "app/ShellTexts.h"
 
 namespace orvan {
 
 namespace {
+
+// The program's texts carry their own line breaks; Qt would also wrap them at half the screen's
+// width (500 pixels at most), which breaks long lines in two. Preformatted text keeps them whole.
+QString PreBroken(const QString& text) {
+    QString lines = text;
+    while (lines.endsWith('\n'))
+        lines.chop(1);
+    return "<p style=\"white-space:pre\">" + lines.toHtmlEscaped() + "</p>";
+}
 
 QMessageBox::Icon ToQtIcon(MessageIcon icon) {
     switch (icon) {
@@ -70,7 +82,8 @@ std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* parent, const QString& capt
                                             MessageButtons buttons) {
     auto box = std::make_unique<QMessageBox>(ToQtIcon(icon),
                                              caption.isEmpty() ? QString(kProgramTitle) : caption,
-                                             text, ToQtButtons(buttons), parent);
+                                             PreBroken(text), ToQtButtons(buttons), parent);
+    box->setTextFormat(Qt::RichText);
     if (buttons == MessageButtons::OkCancel)
         box->setEscapeButton(QMessageBox::Cancel);
     return box;

@@ -3,6 +3,7 @@
 // docs/screenshots.
 #include <QDir>
 #include <QEventLoop>
+#include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -19,6 +20,7 @@
 #include "app/EinzelnesRegister.h"
 #include "app/QtUserInterface.h"
 #include "app/ShellTexts.h"
+#include "app/VersionText.h"
 #include "link/DeviceMessages.h"
 #include "sim/SimulatedUnit.h"
 
@@ -82,8 +84,17 @@ QPushButton* ButtonOf(QWidget& window, const QString& text) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // A desktop-sized offscreen screen: message boxes size themselves by the screen's width.
+    QTemporaryDir config;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        const QString path = config.filePath("screen.json");
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(R"({"screens": [{"name": "desktop", "x": 0, "y": 0, "width": 1920,
+                       "height": 1080, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+        file.close();
+        qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + path).toLocal8Bit());
+    }
     CVEXA2aApp app(argc, argv);
     QApplication::setFont(QFont("DejaVu Sans", 10));
     Camera camera(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString("docs/screenshots"));
@@ -115,6 +126,7 @@ int main(int argc, char** argv) {
     auto save = MakeFileDialog(nullptr, true);
     save->setOption(QFileDialog::DontUseNativeDialog);
     save->setDirectory(ports.path());
+    save->resize(760, 440);
     camera.Take(*save, "save-dialog");
 
     camera.TakeMessage("help", kHelpCaption, kMainHelpText, MessageIcon::Information);
@@ -127,7 +139,8 @@ int main(int argc, char** argv) {
     camera.TakeMessage("exit-question", kExitCaption, kExitQuestion, MessageIcon::Question,
                        MessageButtons::YesNo);
     camera.TakeMessage("version", kVersionCaption,
-                       QString::fromStdString(window.Image().versionText), MessageIcon::None);
+                       QString::fromStdString(ShortenedVersionText(window.Image().versionText)),
+                       MessageIcon::None);
     camera.TakeMessage("single-register-help", EinzelnesRegisterModel::kHelpCaption,
                        EinzelnesRegisterModel::HelpText(), MessageIcon::Information);
     return camera.Ok() ? 0 : 1;
