@@ -167,6 +167,9 @@ void CVEXA2aDlg::BuildTree() {
         }
     }
     tree_->collapseAll();
+    // Room for every top-level topic at any font size.
+    tree_->setMinimumHeight(tree_->sizeHintForRow(0) * (tree_->topLevelItemCount() + 1) +
+                            2 * tree_->frameWidth());
 }
 
 void CVEXA2aDlg::showEvent(QShowEvent* event) {

@@ -108,7 +108,6 @@ int main(int argc, char** argv) {
     setup.portFolder = ports.path().toStdString();
     setup.timing = Timing{}.Scaled(10);
     CVEXA2aDlg window(std::move(setup));
-    window.resize(window.sizeHint().width(), window.sizeHint().height() * 5 / 4);
     camera.Take(window, "main-window");
 
     window.show();

@@ -7,7 +7,6 @@
 #include <QTranslator>
 
 #include "ShellTestSupport.h"
-#include "app/AboutBox.h"
 #include "app/CVEXA2aApp.h"
 #include "app/QtUserInterface.h"
 #include "app/ShellTexts.h"
@@ -22,12 +21,8 @@ TEST(VersionTextTest, DropsTheFrontUpToNinePastTheFirstArt) {
     EXPECT_EQ(ShortenedVersionText("ART123456789"), "789");
     EXPECT_EQ(ShortenedVersionText("xxART1"), "");
     EXPECT_EQ(ShortenedVersionText("ART"), "");
-}
-
-TEST(VersionTextTest, LeavesATextWithoutArtAlone) {
     EXPECT_EQ(ShortenedVersionText(Register::kVersionHint), Register::kVersionHint);
     EXPECT_EQ(ShortenedVersionText("art ARt"), "art ARt");
-    EXPECT_EQ(ShortenedVersionText(""), "");
 }
 
 TEST(VersionTextTest, ShortensAgainOnlyWhileArtRemains) {
@@ -35,20 +30,6 @@ TEST(VersionTextTest, ShortensAgainOnlyWhileArtRemains) {
     EXPECT_EQ(once, "ART456789tail");
     EXPECT_EQ(ShortenedVersionText(once), "tail");
     EXPECT_EQ(ShortenedVersionText("tail"), "tail");
-}
-
-TEST(InfoDialogTest, ShowsIconNameVersionAndSerialNumber) {
-    AboutBox box;
-    EXPECT_EQ(box.windowTitle(), "Info");
-    EXPECT_NE(FindByText<QLabel>(box, "VEXA2a/2b Programmiersoftware Version 1.33"), nullptr);
-    EXPECT_NE(FindByText<QLabel>(box, "für Geräte ab Seriennummer 3799"), nullptr);
-    QPushButton* ok = FindByText<QPushButton>(box, "OK");
-    ASSERT_NE(ok, nullptr);
-    EXPECT_TRUE(ok->isDefault());
-    bool hasIcon = false;
-    for (QLabel* label : box.findChildren<QLabel*>())
-        hasIcon = hasIcon || !label->pixmap().isNull();
-    EXPECT_TRUE(hasIcon);
 }
 
 TEST(GermanTranslationTest, QtsOwnButtonsReadGerman) {
@@ -66,17 +47,6 @@ TEST(GermanTranslationTest, QtsOwnButtonsReadGerman) {
     EXPECT_EQ(AccessibleText(no), "Nein");
     EXPECT_EQ(AccessibleText(cancel), "Abbrechen");
     EXPECT_EQ(AccessibleText(save), "Speichern");
-}
-
-TEST(QtUserInterfaceTest, MessageBoxHasCaptionIconAndButtons) {
-    auto box = MakeMessageBox(nullptr, "", "Text", MessageIcon::Error, MessageButtons::Ok);
-    EXPECT_EQ(box->windowTitle(), kProgramTitle);
-    EXPECT_EQ(box->icon(), QMessageBox::Critical);
-    EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
-    auto question =
-        MakeMessageBox(nullptr, "Frage", "Text", MessageIcon::Warning, MessageButtons::OkCancel);
-    EXPECT_EQ(question->windowTitle(), "Frage");
-    EXPECT_EQ(question->standardButtons(), QMessageBox::Ok | QMessageBox::Cancel);
 }
 
 TEST(QtUserInterfaceTest, AnswersWithTheClickedButton) {
@@ -171,12 +141,6 @@ TEST_F(MainWindowLook, TabOrderFollowsTheLayout) {
     EXPECT_EQ(order, (QStringList{"Port:", "Hilfe...", "Info...", "Lesen", "Senden",
                                   "Werkseinstellungen", "Version des Orvans",
                                   "Potentiometer-Abgleich", "Headset-Erkennung", "Konfiguration"}));
-}
-
-TEST(AccessibleTextTest, DropsMnemonicMarksOnly) {
-    EXPECT_EQ(AccessibleText("Ö&ffnen ..."), "Öffnen ...");
-    EXPECT_EQ(AccessibleText("&Speichern "), "Speichern");
-    EXPECT_EQ(AccessibleText("A && B"), "A & B");
 }
 
 }  // namespace
