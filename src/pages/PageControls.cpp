@@ -103,7 +103,12 @@ QLineEdit* MakeDigitField(QWidget& parent, int maxLength, std::function<void(std
     QObject::connect(
         field, &QLineEdit::textEdited, field,
         [edited = std::move(edited)](const QString& text) { edited(text.toStdString()); });
-    QObject::connect(field, &QLineEdit::editingFinished, field, std::move(left));
+    QObject::connect(field, &QLineEdit::editingFinished, field, [field, left = std::move(left)] {
+        // Closing or destroying the page takes the focus as well; then there is nothing left to
+        // show, and a page being destroyed has lost its model already.
+        if (!field->window()->isHidden())
+            left();
+    });
     return field;
 }
 

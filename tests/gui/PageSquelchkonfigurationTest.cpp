@@ -56,18 +56,12 @@ TEST_F(PageSquelchkonfigurationTest, WithoutTheOptionAudioCarrierIsShownButLocke
     EXPECT_TRUE(image.changed);
 }
 
-TEST_F(PageSquelchkonfigurationTest, WithTheOptionEverythingIsOffered) {
+TEST_F(PageSquelchkonfigurationTest, OkWritesTheClickedModes) {
     image.hasAfSquelch = true;
     Squelchkonfiguration page(image, ui);
     pagetest::ShowActive(page);
     EXPECT_TRUE(Radio(page, 0, "SQL", "SQL aktiv bei NF*").isEnabled());
     EXPECT_TRUE(Button(page, "Konfiguration NF-Squelch*...").isEnabled());
-}
-
-TEST_F(PageSquelchkonfigurationTest, OkWritesTheClickedModes) {
-    image.hasAfSquelch = true;
-    Squelchkonfiguration page(image, ui);
-    pagetest::ShowActive(page);
     Radio(page, 0, "SQL", "SQL aktiv low").click();
     Radio(page, 3, "SQL", "SQL aktiv high").click();
     Radio(page, 2, "NF", "NF an nur bei SQL").click();

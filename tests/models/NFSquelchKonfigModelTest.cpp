@@ -42,19 +42,6 @@ TEST(NFSquelchKonfigModel, OnlyCircuitsWithCarrierFromAudioAreEditableButAllAreW
     EXPECT_EQ(image.Value(217), "44444444");
 }
 
-TEST(NFSquelchKonfigModel, LeavingAFieldFillsItOnTheLeft) {
-    Register image;
-    NFSquelchKonfigModel model(image, kAllFromAudio);
-    FixedDecimal& field = model.Field(1, Setting::PresenceLevel);
-    field.SetText("7");
-    EXPECT_EQ(field.Text(), "7");
-    model.Leave(1, Setting::PresenceLevel);
-    EXPECT_EQ(field.Text(), "07");
-    field.SetText("");
-    model.Leave(1, Setting::PresenceLevel);
-    EXPECT_EQ(field.Text(), "00");
-}
-
 TEST(NFSquelchKonfigModel, OkStoresAFieldStillBeingTypedAsTwoDigits) {
     Register image;
     NFSquelchKonfigModel model(image, kAllFromAudio);
@@ -62,23 +49,6 @@ TEST(NFSquelchKonfigModel, OkStoresAFieldStillBeingTypedAsTwoDigits) {
     model.Field(3, Setting::AbsenceLevel).SetText("");
     model.Commit();
     EXPECT_EQ(image.Value(217), "05000000");
-}
-
-TEST(NFSquelchKonfigModel, AbsenceLevelAbovePresenceLevelIsAccepted) {
-    Register image;
-    NFSquelchKonfigModel model(image, kAllFromAudio);
-    model.Field(0, Setting::PresenceLevel).SetText("10");
-    model.Field(0, Setting::AbsenceLevel).SetText("90");
-    model.Commit();
-    EXPECT_EQ(image.Value(214), "00100090");
-}
-
-TEST(NFSquelchKonfigModel, LongerRegistersKeepTheirTail) {
-    Register image;
-    image.SetValue(216, "0260104012");
-    NFSquelchKonfigModel model(image, kAllFromAudio);
-    model.Commit();
-    EXPECT_EQ(image.Value(216), "0260104012");
 }
 
 TEST(NFSquelchKonfigModel, HelpSharesTheSquelchCaption) {

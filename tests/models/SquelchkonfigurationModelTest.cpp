@@ -13,30 +13,23 @@ constexpr std::size_t kFromAudio = SquelchkonfigurationModel::kCarrierFromAudioO
 constexpr std::size_t kMuted = 0;
 constexpr std::size_t kAlwaysOn = 1;
 
-TEST(SquelchkonfigurationModel, CarrierModesFallBackToAudio) {
+TEST(SquelchkonfigurationModel, OddCodesShowTheFallbackAndAreWrittenBackUnlessClicked) {
     Register image;
     image.SetValue(2, "10290000");
+    image.SetValue(3, "105x");
     SquelchkonfigurationModel model(image);
     EXPECT_EQ(model.CarrierMode(0).Shown(), kHigh);
     EXPECT_EQ(model.CarrierMode(1).Shown(), kLow);
     EXPECT_EQ(model.CarrierMode(2).Shown(), kFromAudio);
     EXPECT_EQ(model.CarrierMode(3).Shown(), kFromAudio);
-    model.Commit();
-    EXPECT_EQ(image.Value(2), "10290000");
-    EXPECT_TRUE(image.changed);
-}
-
-TEST(SquelchkonfigurationModel, MutingFallsBackToAudioAlwaysOn) {
-    Register image;
-    image.SetValue(3, "105x");
-    SquelchkonfigurationModel model(image);
     EXPECT_EQ(model.Muting(0).Shown(), kMuted);
-    EXPECT_EQ(model.Muting(1).Shown(), kAlwaysOn);
     EXPECT_EQ(model.Muting(2).Shown(), kAlwaysOn);
     EXPECT_EQ(model.Muting(3).Shown(), kAlwaysOn);
     model.Muting(1).Choose(kMuted);
     model.Commit();
+    EXPECT_EQ(image.Value(2), "10290000");
     EXPECT_EQ(image.Value(3), "115x");
+    EXPECT_TRUE(image.changed);
 }
 
 TEST(SquelchkonfigurationModel, WithoutTheOptionAudioCarrierIsOfferedNotButKept) {
