@@ -1,6 +1,8 @@
 #include "app/Topics.h"
 
 #include "app/EinzelnesRegister.h"
+#include "pages/Funkkreiskonfiguration.h"
+#include "pages/Squelchkonfiguration.h"
 
 namespace orvan {
 
@@ -8,8 +10,8 @@ namespace {
 
 // A topic whose page is not built yet keeps its place with a null factory.
 constexpr Topic kDispatchTable[] = {
-    {"Squelchkonfiguration", nullptr},
-    {"Funkkreiskonfiguration", nullptr},
+    {"Squelchkonfiguration", &MakePage<Squelchkonfiguration>},
+    {"Funkkreiskonfiguration", &MakePage<Funkkreiskonfiguration>},
     {"BUSY Ausgang Konfiguration", nullptr},
     {"BUSY Eingang Konfiguration", nullptr},
     {"TX Konfiguration", nullptr},

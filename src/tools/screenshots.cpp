@@ -22,6 +22,9 @@
 #include "app/ShellTexts.h"
 #include "app/VersionText.h"
 #include "link/DeviceMessages.h"
+#include "pages/Funkkreiskonfiguration.h"
+#include "pages/NFSquelchKonfig.h"
+#include "pages/Squelchkonfiguration.h"
 #include "sim/SimulatedUnit.h"
 
 namespace {
@@ -122,6 +125,12 @@ int main(int argc, char** argv) {
     camera.Take(single, "einzelnes-register");
     AboutBox info;
     camera.Take(info, "info");
+    Funkkreiskonfiguration circuits(window.Image(), silent);
+    camera.Take(circuits, "funkkreiskonfiguration");
+    Squelchkonfiguration squelch(window.Image(), silent);
+    camera.Take(squelch, "squelchkonfiguration");
+    NFSquelchKonfig afSquelch(window.Image(), silent, {'2', '0', '2', '1'});
+    camera.Take(afSquelch, "nfsquelchkonfig");
     auto save = MakeFileDialog(nullptr, true);
     save->setOption(QFileDialog::DontUseNativeDialog);
     save->setDirectory(ports.path());

@@ -4,6 +4,8 @@
 
 #include "ShellTestSupport.h"
 #include "app/EinzelnesRegister.h"
+#include "pages/Funkkreiskonfiguration.h"
+#include "pages/Squelchkonfiguration.h"
 
 namespace orvan::test {
 namespace {
@@ -191,6 +193,28 @@ TEST_F(TreeDispatch, TheSingleRegisterTopicOpensItsDialogOnTheImage) {
     Choose(Item("Einzelnes Register lesen/schreiben"));
     EXPECT_TRUE(QTest::qWaitFor([&title] { return !title.isEmpty(); }, 2000));
     EXPECT_EQ(title, "Einzelnes Register Lesen/ Schreiben");
+}
+
+// The production table: choosing a built topic runs its own page modally on the window's image.
+TEST_F(TreeDispatch, ProductionTreeOpensTheBuiltPages) {
+    OpenWindow();
+    Tree().setEnabled(true);
+    const std::pair<QString, const QMetaObject*> pages[] = {
+        {"Funkkreiskonfiguration", &Funkkreiskonfiguration::staticMetaObject},
+        {"Squelchkonfiguration", &Squelchkonfiguration::staticMetaObject},
+        {"Einzelnes Register lesen/schreiben", &EinzelnesRegister::staticMetaObject},
+    };
+    for (const auto& [topic, page] : pages) {
+        QString shownClass;
+        OnNextModal([&shownClass](QWidget& modal) {
+            shownClass = modal.metaObject()->className();
+            QTest::keyClick(&modal, Qt::Key_Escape);
+        });
+        Choose(Item(topic));
+        EXPECT_EQ(shownClass, page->className()) << topic.toStdString();
+        EXPECT_TRUE(Tree().selectedItems().isEmpty());
+    }
+    EXPECT_FALSE(Image().changed);
 }
 
 }  // namespace
