@@ -32,7 +32,7 @@ ls -l build-win/bin/orvan2a-cli.exe
 step "Fuzzing (short runs)"
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DORVAN_FUZZ=ON -DORVAN_GUI=OFF -DORVAN_SIM=OFF \
     -DORVAN_TESTS=OFF >/dev/null
-cmake --build build-fuzz -j"$jobs"
+cmake --build build-fuzz -j"$jobs" --target fuzz_targets
 for target in build-fuzz/bin/fuzz_*; do
     corpus=$(mktemp -d)
     "$target" -max_total_time=20 -rss_limit_mb=2048 "$corpus" 2>&1 | tail -n 2
