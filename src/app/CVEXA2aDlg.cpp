@@ -22,7 +22,7 @@
 #include "app/PortSelector.h"
 #include "app/ShellTexts.h"
 #include "app/VersionText.h"
-#include "app/Widgets.h"
+#include "ui/Widgets.h"
 #include "link/DeviceMessages.h"
 #include "link/FactoryReset.h"
 #include "link/SystemPort.h"

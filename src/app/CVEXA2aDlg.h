@@ -10,7 +10,7 @@
 
 #include "app/FileCommands.h"
 #include "app/GuiTransferObserver.h"
-#include "app/QtUserInterface.h"
+#include "ui/QtUserInterface.h"
 #include "app/Topics.h"
 #include "core/PortFolder.h"
 #include "core/Register.h"

@@ -9,7 +9,7 @@
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
-#include "app/Widgets.h"
+#include "ui/Widgets.h"
 
 namespace orvan {
 

@@ -3,7 +3,7 @@
 #include <QDialog>
 
 #include "app/EinzelnesRegisterModel.h"
-#include "app/UserInterface.h"
+#include "ui/UserInterface.h"
 
 class QLineEdit;
 class QPushButton;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/UserInterface.h"
+#include "ui/UserInterface.h"
 #include "core/Register.h"
 
 class QWidget;

@@ -2,7 +2,7 @@
 
 #include <QObject>
 
-#include "app/UserInterface.h"
+#include "ui/UserInterface.h"
 #include "link/TransferObserver.h"
 
 class QWidget;

@@ -8,7 +8,7 @@
 
 #include "app/AppIcon.h"
 #include "app/ShellTexts.h"
-#include "app/Widgets.h"
+#include "ui/Widgets.h"
 
 namespace orvan {
 

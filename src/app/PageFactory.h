@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "app/UserInterface.h"
+#include "ui/UserInterface.h"
 #include "core/Register.h"
 
 namespace orvan {

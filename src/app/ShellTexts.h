@@ -1,9 +1,9 @@
 #pragma once
 
+#include "ui/DialogTexts.h"
+
 // The fixed German texts of the main window, its file commands and its small dialogs.
 namespace orvan {
-
-inline constexpr const char* kProgramTitle = "Orvan 2a/2b Programmiersoftware";
 
 inline constexpr const char* kHelpCaption = "Hilfe";
 inline constexpr const char* kMainHelpText =
@@ -31,11 +31,6 @@ inline constexpr const char* kSavedInText = "gespeichert in: ";
 inline constexpr const char* kSaveFailedText = "Die Datei konnte nicht gespeichert werden:";
 inline constexpr const char* kOpenFailedText = "Die Datei konnte nicht geöffnet werden:";
 inline constexpr const char* kOpenWarningText = "Die Datei wurde geöffnet, ist aber fehlerhaft:";
-
-inline constexpr const char* kFileFilter = "Register VEXA2a2 (*.rvx2a2)";
-inline constexpr const char* kFileSuffix = "rvx2a2";
-inline constexpr const char* kOpenDialogTitle = "Öffnen";
-inline constexpr const char* kSaveDialogTitle = "Speichern unter";
 
 inline constexpr const char* kInfoTitle = "Info";
 inline constexpr const char* kInfoFirstLine =

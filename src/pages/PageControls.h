@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/UserInterface.h"
+#include "ui/UserInterface.h"
 #include "pages/model/ChoiceCode.h"
 #include "pages/model/HelpText.h"
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/UserInterface.h"
+#include "ui/UserInterface.h"
 #include "pages/model/HelpText.h"
 
 class QWidget;

@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "app/UserInterface.h"
+#include "ui/UserInterface.h"
 #include "core/Register.h"
 #include "pages/model/SquelchkonfigurationModel.h"
 

@@ -18,7 +18,7 @@
 #include "app/CVEXA2aApp.h"
 #include "app/CVEXA2aDlg.h"
 #include "app/EinzelnesRegister.h"
-#include "app/QtUserInterface.h"
+#include "ui/QtUserInterface.h"
 #include "app/ShellTexts.h"
 #include "app/VersionText.h"
 #include "link/DeviceMessages.h"

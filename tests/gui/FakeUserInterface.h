@@ -6,7 +6,7 @@
 #include <deque>
 #include <vector>
 
-#include "app/UserInterface.h"
+#include "ui/UserInterface.h"
 
 namespace orvan {
 

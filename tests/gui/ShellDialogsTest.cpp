@@ -8,10 +8,10 @@
 
 #include "ShellTestSupport.h"
 #include "app/CVEXA2aApp.h"
-#include "app/QtUserInterface.h"
+#include "ui/QtUserInterface.h"
 #include "app/ShellTexts.h"
 #include "app/VersionText.h"
-#include "app/Widgets.h"
+#include "ui/Widgets.h"
 
 namespace orvan::test {
 namespace {

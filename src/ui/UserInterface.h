@@ -14,7 +14,7 @@ enum class MessageAnswer { Ok, Cancel, Yes, No };
 // Every message box, question and file dialog of the program goes through this service, so that
 // tests can answer them without modal windows.
 class UserInterface {
-public:
+  public:
     virtual ~UserInterface() = default;
 
     // An empty caption shows the program's title.

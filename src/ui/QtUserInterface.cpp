@@ -1,4 +1,4 @@
-#include "app/QtUserInterface.h"
+#include "ui/QtUserInterface.h"
 
 #include <QFileDialog>
 #include <QLabel>
@@ -6,7 +6,7 @@
 #include <QMessageBox>
 #include <QScreen>
 
-#include "app/ShellTexts.h"
+#include "ui/DialogTexts.h"
 
 namespace orvan {
 

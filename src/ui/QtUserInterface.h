@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "app/UserInterface.h"
+#include "ui/UserInterface.h"
 
 class QFileDialog;
 class QMessageBox;
