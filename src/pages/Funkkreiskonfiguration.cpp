@@ -15,15 +15,16 @@ namespace orvan {
 
 Funkkreiskonfiguration::Funkkreiskonfiguration(Register& image, UserInterface& ui, QWidget* parent)
     : QDialog(parent), model_(image) {
-    setWindowTitle(QStringLiteral("Funkkreiskonfiguration"));
+    setWindowTitle(ToQString(FunkkreiskonfigurationModel::kTitle));
     auto* page = new QVBoxLayout(this);
     BuildCircuitColumns(*page);
     BuildAutomaticActivation(*page);
     const PageButtons buttons = AddPageButtons(*this, *page, QStringLiteral("Hilfe..."));
-    ConnectHelpAndOk(*this, buttons, ui, FunkkreiskonfigurationModel::Help(), [this] {
-        model_.Commit();
-        return true;
-    });
+    ConnectHelpAndOk(*this, buttons, ui, FunkkreiskonfigurationModel::Help(),
+                     [this, target = &image] {
+                         model_.Commit(*target);
+                         return true;
+                     });
 }
 
 void Funkkreiskonfiguration::BuildCircuitColumns(QBoxLayout& page) {

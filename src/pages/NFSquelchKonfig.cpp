@@ -29,7 +29,7 @@ constexpr int kFieldLength = 2;
 NFSquelchKonfig::NFSquelchKonfig(Register& image, UserInterface& ui,
                                  const CarrierModes& carrierModes, QWidget* parent)
     : QDialog(parent), model_(image, carrierModes) {
-    setWindowTitle(QStringLiteral("Konfiguration NF-Squelch"));
+    setWindowTitle(ToQString(NFSquelchKonfigModel::kTitle));
     auto* page = new QVBoxLayout(this);
     auto* circuits = new QGridLayout;
     page->addLayout(circuits);
@@ -39,8 +39,8 @@ NFSquelchKonfig::NFSquelchKonfig(Register& image, UserInterface& ui,
                             static_cast<int>(circuit % 2));
     }
     const PageButtons buttons = AddPageButtons(*this, *page, QStringLiteral(" Hilfe..."));
-    ConnectHelpAndOk(*this, buttons, ui, NFSquelchKonfigModel::Help(), [this] {
-        model_.Commit();
+    ConnectHelpAndOk(*this, buttons, ui, NFSquelchKonfigModel::Help(), [this, target = &image] {
+        model_.Commit(*target);
         return true;
     });
 }

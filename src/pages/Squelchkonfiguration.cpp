@@ -14,7 +14,7 @@ namespace orvan {
 
 Squelchkonfiguration::Squelchkonfiguration(Register& image, UserInterface& ui, QWidget* parent)
     : QDialog(parent), image_(image), ui_(ui), model_(image) {
-    setWindowTitle(QStringLiteral("Squelchkonfiguration"));
+    setWindowTitle(ToQString(SquelchkonfigurationModel::kTitle));
     auto* page = new QVBoxLayout(this);
     auto* circuits = new QHBoxLayout;
     page->addLayout(circuits);
@@ -44,7 +44,7 @@ Squelchkonfiguration::Squelchkonfiguration(Register& image, UserInterface& ui, Q
     afSquelch_ = buttons.extras.front();
     connect(afSquelch_, &QPushButton::clicked, this, &Squelchkonfiguration::OpenAfSquelch);
     ConnectHelpAndOk(*this, buttons, ui_, SquelchkonfigurationModel::Help(), [this] {
-        model_.Commit();
+        model_.Commit(image_);
         return true;
     });
 }

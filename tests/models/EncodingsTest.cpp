@@ -116,8 +116,8 @@ TEST(Binding, ShortValueReadsZerosAndIsPaddedUpToTheLastWrittenPosition) {
     Register image;
     image.SetValue(7, "1");
     EXPECT_EQ(ReadChars(image, {7, 0}, 3), "100");
-    EXPECT_FALSE(BindFlag(image, {7, 5}).value.IsOn());
-    auto decimal = BindDecimal(image, {7, 4}, {2, kPadLeftRules});
+    EXPECT_FALSE(BindFlag(image, {7, 5}, "Flagge").value.IsOn());
+    auto decimal = BindDecimal(image, {7, 4}, {2, kPadLeftRules}, "Zahl");
     EXPECT_EQ(decimal.value.Text(), "00");
     decimal.value.SetText("9");
     decimal.WriteTo(image);
@@ -127,7 +127,7 @@ TEST(Binding, ShortValueReadsZerosAndIsPaddedUpToTheLastWrittenPosition) {
 TEST(Binding, WritesInPlaceAndLeavesTheRestOfTheValue) {
     Register image;
     image.SetValue(7, "0123456789AB");
-    auto flag = BindFlag(image, {7, 2});
+    auto flag = BindFlag(image, {7, 2}, "Flagge");
     flag.value.Set(true);
     flag.WriteTo(image);
     EXPECT_EQ(image.Value(7), "0113456789AB");
@@ -136,8 +136,10 @@ TEST(Binding, WritesInPlaceAndLeavesTheRestOfTheValue) {
 TEST(Binding, CommitWritesEveryBindingAndAlwaysMarksTheImageChanged) {
     Register image;
     image.SetValue(9, "");
-    auto circuits = PerCircuit([&](std::size_t circuit) { return BindFlag(image, {9, circuit}); });
-    auto choice = BindChoice(image, {9, 5}, kListWithoutFallback);
+    auto circuits = PerCircuit([&](std::size_t circuit) {
+        return BindFlag(image, {9, circuit}, CircuitTitle(circuit));
+    });
+    auto choice = BindChoice(image, {9, 5}, kListWithoutFallback, "Liste");
     circuits[1].value.Set(true);
     choice.value.Choose(2);
     CommitBindings(image, circuits, choice);

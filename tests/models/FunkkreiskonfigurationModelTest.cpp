@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "CatalogueTestSupport.h"
 #include "core/Register.h"
 #include "pages/model/FunkkreiskonfigurationModel.h"
 
@@ -36,7 +37,7 @@ TEST_F(FunkkreiskonfigurationModelTest, PowerUpRadiosEnableThePresetBoxesWhoseSt
     model.OnAtPowerUp(2).Set(true);
     model.PowerUpCircuits().Choose(1);
     EXPECT_FALSE(model.OnAtPowerUpEnabled());
-    model.Commit();
+    model.Commit(image);
     EXPECT_EQ(image.Value(1), "01101000");
 }
 
@@ -51,14 +52,14 @@ TEST_F(FunkkreiskonfigurationModelTest, LastCircuitsAreACircuitSet) {
     model.LastCircuits().Set(0, false);
     model.LastCircuits().Set(2, false);
     model.LastCircuits().Set(3, true);
-    model.Commit();
+    model.Commit(image);
     EXPECT_EQ(image.Value(0)[6], '8');
 
     FunkkreiskonfigurationModel again(image);
     for (std::size_t circuit = 0; circuit < kCircuitCount; ++circuit) {
         again.LastCircuits().Set(circuit, true);
     }
-    again.Commit();
+    again.Commit(image);
     EXPECT_EQ(image.Value(0)[6], 'F');
 }
 
@@ -69,7 +70,7 @@ TEST_F(FunkkreiskonfigurationModelTest, ErrorToneDisablesLastCircuitsButKeepsThe
     model.LastCircuits().Set(1, true);
     model.AutomaticActivation().ChooseText("Fehlerton");
     EXPECT_FALSE(model.LastCircuitsEnabled());
-    model.Commit();
+    model.Commit(image);
     EXPECT_EQ(image.Value(0), "00000120");
 }
 
@@ -80,7 +81,7 @@ TEST_F(FunkkreiskonfigurationModelTest, CodesThatAreNoOptionSurviveOkButLowerCas
     EXPECT_EQ(model.AutomaticActivation().ShownText(), "");
     EXPECT_FALSE(model.LastCircuitsEnabled());
     EXPECT_FALSE(model.OnAtPowerUpEnabled());
-    model.Commit();
+    model.Commit(image);
     EXPECT_EQ(image.Value(0), "00000200");
     EXPECT_EQ(image.Value(1), "00007000");
 }
@@ -88,7 +89,7 @@ TEST_F(FunkkreiskonfigurationModelTest, CodesThatAreNoOptionSurviveOkButLowerCas
 TEST_F(FunkkreiskonfigurationModelTest, OkWithoutChangesRewritesAndMarksChanged) {
     Load("10101019XYZ", "01011000");
     FunkkreiskonfigurationModel model(image);
-    model.Commit();
+    model.Commit(image);
     EXPECT_EQ(image.Value(0), "10101019XYZ");
     EXPECT_EQ(image.Value(1), "01011000");
     EXPECT_TRUE(image.changed);
@@ -101,7 +102,7 @@ TEST_F(FunkkreiskonfigurationModelTest, ShortRegistersArePaddedUpToTheLastWritte
     EXPECT_FALSE(model.Allowed(1).IsOn());
     EXPECT_EQ(model.PowerUpCircuits().ShownText(), "Einschaltkreise");
     model.OnAtPowerUp(3).Set(true);
-    model.Commit();
+    model.Commit(image);
     EXPECT_EQ(image.Value(0), "1000000");
     EXPECT_EQ(image.Value(1), "00010");
 }
@@ -114,6 +115,39 @@ TEST_F(FunkkreiskonfigurationModelTest, HelpHasThePageCaptionAndTheQuotedTerm) {
     EXPECT_NE(help.text.find("aktiven Kreise\t\n\nAutomatische"), std::string::npos);
     EXPECT_NE(help.text.find("\"automatische\nKreisaktivierung\""), std::string::npos);
     EXPECT_TRUE(help.text.ends_with("die eingestellten Kreise aktiviert."));
+}
+
+TEST_F(FunkkreiskonfigurationModelTest, SettingsNamedAsThePageShowsThemCoverWhatOkWrites) {
+    Load("10015A6x", "0001x");
+    const std::vector<NamedSetting> settings = FunkkreiskonfigurationModel(image).Settings();
+    struct Expected {
+        const char* name;
+        const char* words;
+    };
+    const Expected expected[] = {
+        {"Funkkreis 1 erlaubt", "ja"},
+        {"Funkkreis 2 erlaubt", "nein"},
+        {"Funkkreis 3 erlaubt", "nein"},
+        {"Funkkreis 4 erlaubt", "ja"},
+        {"Mehrere aktive Kreise möglich", "nein (gespeichert: 5)"},
+        {"Funkkreis 1 beim Einschalten an", "nein"},
+        {"Funkkreis 2 beim Einschalten an", "nein"},
+        {"Funkkreis 3 beim Einschalten an", "nein"},
+        {"Funkkreis 4 beim Einschalten an", "ja"},
+        {"Beim Einschalten aktive Kreise", "x"},
+        {"Automatische Kreisaktivierung › Automatische Kreisaktivierung", "A"},
+        {"Automatische Kreisaktivierung › Letzter Kreis nach Einschalten",
+         "Funkkreis 2, Funkkreis 3"},
+    };
+    ASSERT_EQ(settings.size(), std::size(expected));
+    for (std::size_t i = 0; i < settings.size(); ++i) {
+        EXPECT_EQ(settings[i].page, "Funkkreiskonfiguration");
+        EXPECT_EQ(settings[i].name, expected[i].name);
+        EXPECT_EQ(settings[i].words, expected[i].words) << expected[i].name;
+    }
+
+    FillDistinct(image);
+    ExpectListCoversCommit(FunkkreiskonfigurationModel(image));
 }
 
 }  // namespace

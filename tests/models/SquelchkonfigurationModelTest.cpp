@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "CatalogueTestSupport.h"
 #include "core/Register.h"
 #include "pages/model/NFSquelchKonfigModel.h"
 #include "pages/model/SquelchkonfigurationModel.h"
@@ -26,7 +27,7 @@ TEST(SquelchkonfigurationModel, OddCodesShowTheFallbackAndAreWrittenBackUnlessCl
     EXPECT_EQ(model.Muting(2).Shown(), kAlwaysOn);
     EXPECT_EQ(model.Muting(3).Shown(), kAlwaysOn);
     model.Muting(1).Choose(kMuted);
-    model.Commit();
+    model.Commit(image);
     EXPECT_EQ(image.Value(2), "10290000");
     EXPECT_EQ(image.Value(3), "115x");
     EXPECT_TRUE(image.changed);
@@ -41,11 +42,11 @@ TEST(SquelchkonfigurationModel, WithoutTheOptionAudioCarrierIsOfferedNotButKept)
     EXPECT_TRUE(model.CarrierOptionEnabled(kLow));
     EXPECT_FALSE(model.CarrierOptionEnabled(kFromAudio));
     EXPECT_EQ(model.CarrierMode(0).Shown(), kFromAudio);
-    model.Commit();
+    model.Commit(image);
     EXPECT_EQ(image.Value(2), "20000000");
 
     image.hasAfSquelch = true;
-    EXPECT_TRUE(model.CarrierOptionEnabled(kFromAudio));
+    EXPECT_TRUE(SquelchkonfigurationModel(image).CarrierOptionEnabled(kFromAudio));
 }
 
 TEST(SquelchkonfigurationModel, AfSquelchPageSeesUnconfirmedCarrierModes) {
@@ -74,7 +75,7 @@ TEST(SquelchkonfigurationModel, CancelAfterAfSquelchOkKeepsOnlyTheAfSquelchRegis
         model.Muting(0).Choose(kMuted);
         NFSquelchKonfigModel afSquelch(image, model.WorkingCarrierModes());
         afSquelch.Field(0, NFSquelchKonfigModel::Setting::PresenceLevel).SetText("60");
-        afSquelch.Commit();
+        afSquelch.Commit(image);
     }
     EXPECT_EQ(image.Value(214), "00600000");
     EXPECT_EQ(image.Value(2), "00000000");
@@ -87,7 +88,7 @@ TEST(SquelchkonfigurationModel, ShortRegistersArePaddedToFourCircuits) {
     image.SetValue(3, "");
     SquelchkonfigurationModel model(image);
     EXPECT_EQ(model.CarrierMode(3).Shown(), kLow);
-    model.Commit();
+    model.Commit(image);
     EXPECT_EQ(image.Value(2), "1000");
     EXPECT_EQ(image.Value(3), "0000");
 }
@@ -100,6 +101,25 @@ TEST(SquelchkonfigurationModel, HelpHasThePageCaption) {
     EXPECT_NE(help.text.find("\"Konfiguration NF-Squelch\" zugänglich. \n\nNF:\n"),
               std::string::npos);
     EXPECT_TRUE(help.text.ends_with("nicht vom Träger\n\t\tstummgeschaltet.\n"));
+}
+
+TEST(SquelchkonfigurationModel, SettingsCircuitByCircuitCoverWhatOkWrites) {
+    Register image;
+    image.SetValue(2, "1029");
+    image.SetValue(3, "105x");
+    const std::vector<NamedSetting> settings = SquelchkonfigurationModel(image).Settings();
+    ASSERT_EQ(settings.size(), 8u);
+    EXPECT_EQ(settings[0].name, "Funkkreis 1 › SQL");
+    EXPECT_EQ(settings[0].words, "SQL aktiv high");
+    EXPECT_EQ(settings[1].name, "Funkkreis 1 › NF");
+    EXPECT_EQ(settings[1].words, "NF an nur bei SQL");
+    EXPECT_EQ(settings[4].words, "SQL aktiv bei NF*");
+    EXPECT_EQ(settings[6].name, "Funkkreis 4 › SQL");
+    EXPECT_EQ(settings[6].words, "9") << "the code, not the fallback the page shows";
+    EXPECT_EQ(settings[7].words, "x");
+
+    FillDistinct(image);
+    ExpectListCoversCommit(SquelchkonfigurationModel(image));
 }
 
 }  // namespace

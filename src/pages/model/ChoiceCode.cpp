@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "pages/model/Words.h"
+
 namespace orvan {
 
 std::optional<std::size_t> ChoiceCode::Shown() const {
@@ -15,6 +17,14 @@ std::optional<std::size_t> ChoiceCode::Shown() const {
 std::string_view ChoiceCode::ShownText() const {
     const std::optional<std::size_t> shown = Shown();
     return shown ? table_.options[*shown].text : std::string_view();
+}
+
+std::string ChoiceCode::Words() const {
+    for (const ChoiceOption& option : table_.options) {
+        if (option.code == code_)
+            return std::string(option.text);
+    }
+    return RawCharacters(Stored());
 }
 
 void ChoiceCode::Choose(std::size_t option) {

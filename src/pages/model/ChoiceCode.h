@@ -41,6 +41,9 @@ class ChoiceCode {
 
     char Code() const { return code_; }
     std::string Stored() const { return std::string(1, code_); }
+    // The text of the code's own option; a code that is no option as its raw character, also
+    // where the page shows a fallback for it.
+    std::string Words() const;
 
   private:
     ChoiceTable table_;

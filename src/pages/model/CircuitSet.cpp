@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "core/TextFunctions.h"
+#include "pages/model/Words.h"
 
 namespace orvan {
 
@@ -16,7 +17,7 @@ int Bit(std::size_t circuit) {
 
 }  // namespace
 
-CircuitSet::CircuitSet(char stored) : bits_(HexDigitValue(stored)) {}
+CircuitSet::CircuitSet(char stored) : bits_(HexDigitValue(stored)), read_(stored) {}
 
 bool CircuitSet::Contains(std::size_t circuit) const {
     return (bits_ & Bit(circuit)) != 0;
@@ -24,10 +25,24 @@ bool CircuitSet::Contains(std::size_t circuit) const {
 
 void CircuitSet::Set(std::size_t circuit, bool member) {
     bits_ = member ? bits_ | Bit(circuit) : bits_ & ~Bit(circuit);
+    read_ = Stored().front();
 }
 
 std::string CircuitSet::Stored() const {
     return std::string(1, HexDigitChar(bits_));
+}
+
+std::string CircuitSet::Words() const {
+    std::string members;
+    for (std::size_t circuit = 0; circuit < kCircuitCount; ++circuit) {
+        if (!Contains(circuit))
+            continue;
+        if (!members.empty())
+            members += ", ";
+        members += CircuitTitle(circuit);
+    }
+    return WithOddCharacter(members.empty() ? "kein Funkkreis" : members, std::string(1, read_),
+                            Stored());
 }
 
 }  // namespace orvan

@@ -18,9 +18,12 @@ class CircuitSet {
     void Set(std::size_t circuit, bool member);
     // One upper-case digit "0"-"9", "A"-"F".
     std::string Stored() const;
+    // The member circuits, "Funkkreis 1, Funkkreis 3", or "kein Funkkreis".
+    std::string Words() const;
 
   private:
     int bits_;
+    char read_;  // as read, until the user changes the set
 };
 
 }  // namespace orvan

@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "core/TextFunctions.h"
+#include "pages/model/Words.h"
 
 namespace orvan {
 
@@ -50,6 +51,13 @@ std::string FixedDecimal::Normalised() const {
     for (const DecimalRule& rule : format_.rules)
         std::visit(RuleApplier{format_.width, text}, rule);
     return text;
+}
+
+std::string FixedDecimal::Words() const {
+    std::string words = RawCharacters(text_);
+    if (!format_.unit.empty())
+        words += " " + std::string(format_.unit);
+    return words;
 }
 
 std::string FixedDecimal::Stored() const {

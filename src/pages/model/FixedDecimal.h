@@ -22,10 +22,12 @@ struct Replace {  // one exact text becomes another ("" -> "07", "00" -> "10")
 };
 using DecimalRule = std::variant<PadLeft, PadRight, Cap, Replace>;
 
-// How a field of `width` stored digits is normalised when it is left and before it is stored.
+// How a field of `width` stored digits is normalised when it is left and before it is stored,
+// and the unit the page shows beside or in the caption of the field ("ms", "* 5 mV"), if any.
 struct DecimalFormat {
     std::size_t width;
     std::span<const DecimalRule> rules;
+    std::string_view unit = {};
 };
 
 // A number stored as a fixed count of decimal characters and edited as a text.
@@ -43,6 +45,8 @@ class FixedDecimal {
     unsigned long Value() const;
     // Exactly `width` characters: the normalised text, never a short one, never more.
     std::string Stored() const;
+    // The text as the field shows it, followed by the unit: "250 ms", "60 * 1,8 mV".
+    std::string Words() const;
 
   private:
     std::string Normalised() const;

@@ -16,20 +16,27 @@ constexpr ChoiceOption kPowerUpCircuitOptions[] = {{'0', "Einschaltkreise"},
                                                    {'1', "Letzte aktive Kreise"}};
 constexpr ChoiceTable kPowerUpCircuits{kPowerUpCircuitOptions, 1};
 
+constexpr std::string_view kActivationGroup = "Automatische Kreisaktivierung";
+
 }  // namespace
 
-FunkkreiskonfigurationModel::FunkkreiskonfigurationModel(Register& image)
-    : image_(image),
-      allowed_(PerCircuit([&](std::size_t circuit) {
-          return BindFlag(image, {kCircuitRegister, circuit});
+FunkkreiskonfigurationModel::FunkkreiskonfigurationModel(const Register& image)
+    : allowed_(PerCircuit([&](std::size_t circuit) {
+          return BindFlag(image, {kCircuitRegister, circuit}, CircuitTitle(circuit) + " erlaubt");
       })),
-      multipleActive_(BindFlag(image, {kCircuitRegister, 4})),
-      automaticActivation_(BindChoice(image, {kCircuitRegister, 5}, kAutomaticActivation)),
-      lastCircuits_(BindCircuitSet(image, {kCircuitRegister, 6})),
+      multipleActive_(BindFlag(image, {kCircuitRegister, 4}, "Mehrere aktive Kreise möglich")),
+      automaticActivation_(
+          BindChoice(image, {kCircuitRegister, 5}, kAutomaticActivation,
+                     SettingName({kActivationGroup, "Automatische Kreisaktivierung:"}))),
+      lastCircuits_(
+          BindCircuitSet(image, {kCircuitRegister, 6},
+                         SettingName({kActivationGroup, "Letzter Kreis nach Einschalten:"}))),
       onAtPowerUp_(PerCircuit([&](std::size_t circuit) {
-          return BindFlag(image, {kPowerUpRegister, circuit});
+          return BindFlag(image, {kPowerUpRegister, circuit},
+                          CircuitTitle(circuit) + " beim Einschalten an");
       })),
-      powerUpCircuits_(BindChoice(image, {kPowerUpRegister, 4}, kPowerUpCircuits)) {}
+      powerUpCircuits_(BindChoice(image, {kPowerUpRegister, 4}, kPowerUpCircuits,
+                                  "Beim Einschalten aktive Kreise")) {}
 
 bool FunkkreiskonfigurationModel::OnAtPowerUpEnabled() const {
     return powerUpCircuits_.value.Code() == '0';
@@ -39,9 +46,12 @@ bool FunkkreiskonfigurationModel::LastCircuitsEnabled() const {
     return automaticActivation_.value.Code() == '0';
 }
 
-void FunkkreiskonfigurationModel::Commit() {
-    CommitBindings(image_, automaticActivation_, allowed_, multipleActive_, lastCircuits_,
-                   onAtPowerUp_, powerUpCircuits_);
+void FunkkreiskonfigurationModel::Commit(Register& image) const {
+    CommitBindings(image, Bindings());
+}
+
+std::vector<NamedSetting> FunkkreiskonfigurationModel::Settings() const {
+    return ListSettings(kTitle, Bindings());
 }
 
 HelpText FunkkreiskonfigurationModel::Help() {

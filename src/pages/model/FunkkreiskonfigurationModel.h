@@ -2,6 +2,9 @@
 
 #include <array>
 #include <cstddef>
+#include <string_view>
+#include <tuple>
+#include <vector>
 
 #include "core/Register.h"
 #include "pages/model/Binding.h"
@@ -14,7 +17,9 @@ namespace orvan {
 // chars 0-4.
 class FunkkreiskonfigurationModel {
   public:
-    explicit FunkkreiskonfigurationModel(Register& image);
+    static constexpr std::string_view kTitle = "Funkkreiskonfiguration";
+
+    explicit FunkkreiskonfigurationModel(const Register& image);
 
     Flag& Allowed(std::size_t circuit) { return allowed_.at(circuit).value; }
     Flag& MultipleActive() { return multipleActive_.value; }
@@ -32,11 +37,17 @@ class FunkkreiskonfigurationModel {
     bool LastCircuitsEnabled() const;
 
     // OK: every bound character back in place, disabled boxes included.
-    void Commit();
+    void Commit(Register& image) const;
+    std::vector<NamedSetting> Settings() const;
     static HelpText Help();
 
   private:
-    Register& image_;
+    // In the order of the page: left column, right column, automatic activation.
+    auto Bindings() const {
+        return std::tie(allowed_, multipleActive_, onAtPowerUp_, powerUpCircuits_,
+                        automaticActivation_, lastCircuits_);
+    }
+
     std::array<Bound<Flag>, kCircuitCount> allowed_;
     Bound<Flag> multipleActive_;
     Bound<ChoiceCode> automaticActivation_;

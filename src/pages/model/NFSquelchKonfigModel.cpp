@@ -1,5 +1,7 @@
 #include "pages/model/NFSquelchKonfigModel.h"
 
+#include <stdexcept>
+
 namespace orvan {
 
 namespace {
@@ -7,21 +9,52 @@ namespace {
 constexpr int kFirstRegister = 214;
 constexpr char kCarrierFromAudio = '2';
 
+using Setting = NFSquelchKonfigModel::Setting;
+
 constexpr DecimalRule kTwoDigitRules[] = {PadLeft{}};
-constexpr DecimalFormat kTwoDigits{2, kTwoDigitRules};
+constexpr DecimalFormat kLevel{2, kTwoDigitRules, "* 1,8 mV"};
+constexpr DecimalFormat kTime{2, kTwoDigitRules, "* 5 ms"};
+
+// One field of a circuit group, in the group's order.
+struct FieldLayout {
+    Setting setting;
+    std::size_t index;  // first character in the circuit's register
+    const DecimalFormat& format;
+    std::string_view group;
+    std::string_view label;
+};
+constexpr FieldLayout kFields[NFSquelchKonfigModel::kSettingCount] = {
+    {Setting::PresenceLevel, 2, kLevel, "Squelch an", "NF wird erkannt ab Schwellwert:"},
+    {Setting::PresenceTime, 0, kTime, "Squelch an", "Squelch aktiv, wenn NF erkannt für:"},
+    {Setting::AbsenceLevel, 6, kLevel, "Squelch wieder aus",
+     "NF nicht vorhanden unter Schwellwert:"},
+    {Setting::AbsenceTime, 4, kTime, "Squelch wieder aus",
+     "Squelch deaktiviert,\nwenn NF nicht vorhanden für:"},
+};
+
+std::size_t Slot(Setting setting) {
+    for (std::size_t slot = 0; slot < NFSquelchKonfigModel::kSettingCount; ++slot) {
+        if (kFields[slot].setting == setting)
+            return slot;
+    }
+    throw std::out_of_range("no such AF squelch setting");
+}
 
 }  // namespace
 
-NFSquelchKonfigModel::NFSquelchKonfigModel(Register& image, const CarrierModes& carrierModes)
-    : image_(image), carrierModes_(carrierModes), fields_(PerCircuit([&](std::size_t circuit) {
+NFSquelchKonfigModel::NFSquelchKonfigModel(const Register& image, const CarrierModes& carrierModes)
+    : carrierModes_(carrierModes), fields_(PerCircuit([&](std::size_t circuit) {
           const int reg = kFirstRegister + static_cast<int>(circuit);
-          return CircuitFields{
-              BindDecimal(image, {reg, 0}, kTwoDigits), BindDecimal(image, {reg, 2}, kTwoDigits),
-              BindDecimal(image, {reg, 4}, kTwoDigits), BindDecimal(image, {reg, 6}, kTwoDigits)};
+          auto bind = [&](const FieldLayout& field) {
+              return BindDecimal(image, {reg, field.index}, field.format,
+                                 SettingName({CircuitTitle(circuit), field.group, field.label}));
+          };
+          return CircuitFields{bind(kFields[0]), bind(kFields[1]), bind(kFields[2]),
+                               bind(kFields[3])};
       })) {}
 
 FixedDecimal& NFSquelchKonfigModel::Field(std::size_t circuit, Setting setting) {
-    return fields_.at(circuit).at(static_cast<std::size_t>(setting)).value;
+    return fields_.at(circuit).at(Slot(setting)).value;
 }
 
 bool NFSquelchKonfigModel::Editable(std::size_t circuit) const {
@@ -30,10 +63,6 @@ bool NFSquelchKonfigModel::Editable(std::size_t circuit) const {
 
 void NFSquelchKonfigModel::Leave(std::size_t circuit, Setting setting) {
     Field(circuit, setting).Normalise();
-}
-
-void NFSquelchKonfigModel::Commit() {
-    CommitBindings(image_, fields_);
 }
 
 HelpText NFSquelchKonfigModel::Help() {

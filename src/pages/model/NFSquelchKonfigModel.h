@@ -2,6 +2,8 @@
 
 #include <array>
 #include <cstddef>
+#include <string_view>
+#include <vector>
 
 #include "core/Register.h"
 #include "pages/model/Binding.h"
@@ -25,7 +27,9 @@ class NFSquelchKonfigModel {
     };
     static constexpr std::size_t kSettingCount = 4;
 
-    NFSquelchKonfigModel(Register& image, const CarrierModes& carrierModes);
+    static constexpr std::string_view kTitle = "Konfiguration NF-Squelch";
+
+    NFSquelchKonfigModel(const Register& image, const CarrierModes& carrierModes);
 
     FixedDecimal& Field(std::size_t circuit, Setting setting);
     // Only circuits whose carrier comes from the audio are edited here.
@@ -34,13 +38,15 @@ class NFSquelchKonfigModel {
     void Leave(std::size_t circuit, Setting setting);
 
     // OK: all four circuits are written, the ones not editable unchanged.
-    void Commit();
+    void Commit(Register& image) const { CommitBindings(image, fields_); }
+    std::vector<NamedSetting> Settings() const { return ListSettings(kTitle, fields_); }
     static HelpText Help();
 
   private:
+    // A circuit's fields in the order of its groups: "Squelch an" (level, time), then
+    // "Squelch wieder aus" (level, time).
     using CircuitFields = std::array<Bound<FixedDecimal>, kSettingCount>;
 
-    Register& image_;
     CarrierModes carrierModes_;
     std::array<CircuitFields, kCircuitCount> fields_;
 };

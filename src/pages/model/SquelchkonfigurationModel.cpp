@@ -4,9 +4,6 @@ namespace orvan {
 
 namespace {
 
-constexpr int kCarrierModeRegister = 2;
-constexpr int kMutingRegister = 3;
-
 // Any code but high and low counts as carrier from the audio.
 constexpr ChoiceOption kCarrierModeOptions[] = {
     {'1', "SQL aktiv high"}, {'0', "SQL aktiv low"}, {'2', "SQL aktiv bei NF*"}};
@@ -17,16 +14,15 @@ constexpr ChoiceTable kCarrierModes{kCarrierModeOptions,
 constexpr ChoiceOption kMutingOptions[] = {{'1', "NF an nur bei SQL"}, {'0', "NF immer an"}};
 constexpr ChoiceTable kMuting{kMutingOptions, 1};
 
+constexpr CircuitChoiceRow kCarrierModeRow{2, kCarrierModes, "Funkkreis %1", "SQL"};
+constexpr CircuitChoiceRow kMutingRow{3, kMuting, "Funkkreis %1", "NF"};
+
 }  // namespace
 
-SquelchkonfigurationModel::SquelchkonfigurationModel(Register& image)
-    : image_(image),
-      carrierModes_(PerCircuit([&](std::size_t circuit) {
-          return BindChoice(image, {kCarrierModeRegister, circuit}, kCarrierModes);
-      })),
-      muting_(PerCircuit([&](std::size_t circuit) {
-          return BindChoice(image, {kMutingRegister, circuit}, kMuting);
-      })) {}
+SquelchkonfigurationModel::SquelchkonfigurationModel(const Register& image)
+    : afSquelchAvailable_(image.hasAfSquelch),
+      carrierModes_(BindCircuitChoices(image, kCarrierModeRow)),
+      muting_(BindCircuitChoices(image, kMutingRow)) {}
 
 bool SquelchkonfigurationModel::CarrierOptionEnabled(std::size_t option) const {
     return option != kCarrierFromAudioOption || AfSquelchAvailable();
@@ -40,8 +36,12 @@ CarrierModes SquelchkonfigurationModel::WorkingCarrierModes() const {
     return modes;
 }
 
-void SquelchkonfigurationModel::Commit() {
-    CommitBindings(image_, carrierModes_, muting_);
+void SquelchkonfigurationModel::Commit(Register& image) const {
+    CommitBindings(image, Bindings());
+}
+
+std::vector<NamedSetting> SquelchkonfigurationModel::Settings() const {
+    return ListSettings(kTitle, Bindings());
 }
 
 HelpText SquelchkonfigurationModel::Help() {

@@ -2,7 +2,9 @@
 
 namespace orvan {
 
-std::string WholeNumberMessage() { return "Geben Sie eine ganze Zahl ein."; }
+std::string WholeNumberMessage() {
+    return "Geben Sie eine ganze Zahl ein.";
+}
 
 std::string NumberRangeMessage(int lowest, int highest) {
     return "Geben Sie eine ganze Zahl zwischen " + std::to_string(lowest) + " und " +
