@@ -1,8 +1,12 @@
 #include "app/Topics.h"
 
 #include "app/EinzelnesRegister.h"
+#include "pages/BUSYInKonfig.h"
+#include "pages/BUSYOutKonfig.h"
+#include "pages/DuplexKonfig.h"
 #include "pages/Funkkreiskonfiguration.h"
 #include "pages/Squelchkonfiguration.h"
+#include "pages/TXKonfig.h"
 
 namespace orvan {
 
@@ -12,10 +16,10 @@ namespace {
 constexpr Topic kDispatchTable[] = {
     {"Squelchkonfiguration", &MakePage<Squelchkonfiguration>},
     {"Funkkreiskonfiguration", &MakePage<Funkkreiskonfiguration>},
-    {"BUSY Ausgang Konfiguration", nullptr},
-    {"BUSY Eingang Konfiguration", nullptr},
-    {"TX Konfiguration", nullptr},
-    {"Duplexkonfiguration", nullptr},
+    {"BUSY Ausgang Konfiguration", &MakePage<BUSYOutKonfig>},
+    {"BUSY Eingang Konfiguration", &MakePage<BUSYInKonfig>},
+    {"TX Konfiguration", &MakePage<TXKonfig>},
+    {"Duplexkonfiguration", &MakePage<DuplexKonfig>},
     {"NF zum Lautsprecher", nullptr},
     {"NF zum Hörer", nullptr},
     {"NF zum Tonband", nullptr},

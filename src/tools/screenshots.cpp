@@ -22,9 +22,13 @@
 #include "app/ShellTexts.h"
 #include "app/VersionText.h"
 #include "link/DeviceMessages.h"
+#include "pages/BUSYInKonfig.h"
+#include "pages/BUSYOutKonfig.h"
+#include "pages/DuplexKonfig.h"
 #include "pages/Funkkreiskonfiguration.h"
 #include "pages/NFSquelchKonfig.h"
 #include "pages/Squelchkonfiguration.h"
+#include "pages/TXKonfig.h"
 #include "sim/SimulatedUnit.h"
 
 namespace {
@@ -75,6 +79,18 @@ class Camera {
     QString folder_;
     bool ok_ = true;
 };
+
+// The radio circuit pages that are choices, times and levels.
+void TakePages(Camera& camera, Register& image, UserInterface& ui) {
+    BUSYOutKonfig busyOut(image, ui);
+    camera.Take(busyOut, "busyoutkonfig");
+    BUSYInKonfig busyIn(image, ui);
+    camera.Take(busyIn, "busyinkonfig");
+    TXKonfig tx(image, ui);
+    camera.Take(tx, "txkonfig");
+    DuplexKonfig duplex(image, ui);
+    camera.Take(duplex, "duplexkonfig");
+}
 
 QPushButton* ButtonOf(QWidget& window, const QString& text) {
     for (QPushButton* button : window.findChildren<QPushButton*>()) {
@@ -131,6 +147,7 @@ int main(int argc, char** argv) {
     camera.Take(squelch, "squelchkonfiguration");
     NFSquelchKonfig afSquelch(window.Image(), silent, {'2', '0', '2', '1'});
     camera.Take(afSquelch, "nfsquelchkonfig");
+    TakePages(camera, window.Image(), silent);
     auto save = MakeFileDialog(nullptr, true);
     save->setOption(QFileDialog::DontUseNativeDialog);
     save->setDirectory(ports.path());

@@ -4,8 +4,12 @@
 
 #include "ShellTestSupport.h"
 #include "app/EinzelnesRegister.h"
+#include "pages/BUSYInKonfig.h"
+#include "pages/BUSYOutKonfig.h"
+#include "pages/DuplexKonfig.h"
 #include "pages/Funkkreiskonfiguration.h"
 #include "pages/Squelchkonfiguration.h"
+#include "pages/TXKonfig.h"
 
 namespace orvan::test {
 namespace {
@@ -203,6 +207,10 @@ TEST_F(TreeDispatch, ProductionTreeOpensTheBuiltPages) {
         {"Funkkreiskonfiguration", &Funkkreiskonfiguration::staticMetaObject},
         {"Squelchkonfiguration", &Squelchkonfiguration::staticMetaObject},
         {"Einzelnes Register lesen/schreiben", &EinzelnesRegister::staticMetaObject},
+        {"BUSY Ausgang Konfiguration", &BUSYOutKonfig::staticMetaObject},
+        {"BUSY Eingang Konfiguration", &BUSYInKonfig::staticMetaObject},
+        {"TX Konfiguration", &TXKonfig::staticMetaObject},
+        {"Duplexkonfiguration", &DuplexKonfig::staticMetaObject},
     };
     for (const auto& [topic, page] : pages) {
         QString shownClass;

@@ -1,8 +1,12 @@
 #include "pages/model/PageCatalogue.h"
 
+#include "pages/model/BUSYInKonfigModel.h"
+#include "pages/model/BUSYOutKonfigModel.h"
+#include "pages/model/DuplexKonfigModel.h"
 #include "pages/model/FunkkreiskonfigurationModel.h"
 #include "pages/model/NFSquelchKonfigModel.h"
 #include "pages/model/SquelchkonfigurationModel.h"
+#include "pages/model/TXKonfigModel.h"
 
 namespace orvan {
 
@@ -20,9 +24,13 @@ std::vector<NamedSetting> AfSquelchSettings(const Register& image) {
 }
 
 constexpr CataloguedPage kPages[] = {
+    {BUSYOutKonfigModel::kTitle, &SettingsOf<BUSYOutKonfigModel>},
+    {BUSYInKonfigModel::kTitle, &SettingsOf<BUSYInKonfigModel>},
     {SquelchkonfigurationModel::kTitle, &SettingsOf<SquelchkonfigurationModel>},
     {NFSquelchKonfigModel::kTitle, &AfSquelchSettings},
     {FunkkreiskonfigurationModel::kTitle, &SettingsOf<FunkkreiskonfigurationModel>},
+    {TXKonfigModel::kTitle, &SettingsOf<TXKonfigModel>},
+    {DuplexKonfigModel::kTitle, &SettingsOf<DuplexKonfigModel>},
 };
 
 }  // namespace
