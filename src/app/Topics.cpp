@@ -5,8 +5,12 @@
 #include "pages/BUSYOutKonfig.h"
 #include "pages/DuplexKonfig.h"
 #include "pages/Funkkreiskonfiguration.h"
+#include "pages/HeadsetKonfig.h"
+#include "pages/NFMute.h"
+#include "pages/Sendezeitbegrenzung.h"
 #include "pages/Squelchkonfiguration.h"
 #include "pages/TXKonfig.h"
+#include "pages/TonbandrelaisKonfig.h"
 
 namespace orvan {
 
@@ -23,10 +27,10 @@ constexpr Topic kDispatchTable[] = {
     {"NF zum Lautsprecher", nullptr},
     {"NF zum Hörer", nullptr},
     {"NF zum Tonband", nullptr},
-    {"Geräuschunterdrückung (NF-Mute)", nullptr},
-    {"Tonbandrelais Konfiguration", nullptr},
-    {"Headset Konfiguration", nullptr},
-    {"Sendereinstellungen", nullptr},
+    {"Geräuschunterdrückung (NF-Mute)", &MakePage<NFMute>},
+    {"Tonbandrelais Konfiguration", &MakePage<TonbandrelaisKonfig>},
+    {"Headset Konfiguration", &MakePage<HeadsetKonfig>},
+    {"Sendereinstellungen", &MakePage<Sendezeitbegrenzung>},
     {"Einzelnes Register lesen/schreiben", &MakePage<EinzelnesRegister>},
     {"Hörer-/LS-Konfiguration (+TETRA)", nullptr},
     {"Tastenfunktionen", nullptr},

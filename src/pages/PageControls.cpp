@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -116,6 +117,19 @@ void ShowText(QLineEdit& field, std::string_view text) {
     const QString shown = ToQString(text);
     if (field.text() != shown)
         field.setText(shown);
+}
+
+QLineEdit* AddDecimalRow(QWidget& parent, QGridLayout& grid, int line, const QString& label,
+                         FixedDecimal& value, int maxLength, std::function<void()> left,
+                         const QString& unit) {
+    QLineEdit* field = MakeDigitField(
+        parent, maxLength, [&value](std::string text) { value.SetText(std::move(text)); },
+        std::move(left));
+    grid.addWidget(AddBuddyLabel(parent, label, *field), line, 0);
+    grid.addWidget(field, line, 1);
+    if (!unit.isEmpty())
+        grid.addWidget(new QLabel(unit, &parent), line, 2);
+    return field;
 }
 
 PageButtons AddPageButtons(QDialog& page, QBoxLayout& layout, const QString& helpText,

@@ -11,15 +11,17 @@
 #include <string_view>
 #include <vector>
 
-#include "ui/UserInterface.h"
 #include "pages/model/ChoiceCode.h"
+#include "pages/model/FixedDecimal.h"
 #include "pages/model/HelpText.h"
+#include "ui/UserInterface.h"
 
 class QBoxLayout;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QDialog;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -60,6 +62,13 @@ QLineEdit* MakeDigitField(QWidget& parent, int maxLength, std::function<void(std
                           std::function<void()> left);
 // Sets the text without disturbing the caret when it is already shown.
 void ShowText(QLineEdit& field, std::string_view text);
+
+// One line of a grid of numeric fields: the label (column 0) as buddy of a digit field
+// (column 1) that edits value, and the unit beside it (column 2) if there is one. Leaving the
+// field runs left.
+QLineEdit* AddDecimalRow(QWidget& parent, QGridLayout& grid, int line, const QString& label,
+                         FixedDecimal& value, int maxLength, std::function<void()> left,
+                         const QString& unit = {});
 
 // "Hilfe...", the page's own buttons, "OK" (the default) and "Abbrechen" in one row; Cancel
 // rejects the page, the other buttons are the page's to connect.

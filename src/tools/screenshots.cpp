@@ -26,9 +26,13 @@
 #include "pages/BUSYOutKonfig.h"
 #include "pages/DuplexKonfig.h"
 #include "pages/Funkkreiskonfiguration.h"
+#include "pages/HeadsetKonfig.h"
+#include "pages/NFMute.h"
 #include "pages/NFSquelchKonfig.h"
+#include "pages/Sendezeitbegrenzung.h"
 #include "pages/Squelchkonfiguration.h"
 #include "pages/TXKonfig.h"
+#include "pages/TonbandrelaisKonfig.h"
 #include "sim/SimulatedUnit.h"
 
 namespace {
@@ -90,6 +94,14 @@ void TakePages(Camera& camera, Register& image, UserInterface& ui) {
     camera.Take(tx, "txkonfig");
     DuplexKonfig duplex(image, ui);
     camera.Take(duplex, "duplexkonfig");
+    Sendezeitbegrenzung transmitter(image, ui);
+    camera.Take(transmitter, "sendezeitbegrenzung");
+    TonbandrelaisKonfig tapeRelay(image, ui);
+    camera.Take(tapeRelay, "tonbandrelaiskonfig");
+    HeadsetKonfig headset(image, ui);
+    camera.Take(headset, "headsetkonfig");
+    NFMute noise(image, ui);
+    camera.Take(noise, "nfmute");
 }
 
 QPushButton* ButtonOf(QWidget& window, const QString& text) {

@@ -8,8 +8,12 @@
 #include "pages/BUSYOutKonfig.h"
 #include "pages/DuplexKonfig.h"
 #include "pages/Funkkreiskonfiguration.h"
+#include "pages/HeadsetKonfig.h"
+#include "pages/NFMute.h"
+#include "pages/Sendezeitbegrenzung.h"
 #include "pages/Squelchkonfiguration.h"
 #include "pages/TXKonfig.h"
+#include "pages/TonbandrelaisKonfig.h"
 
 namespace orvan::test {
 namespace {
@@ -211,6 +215,10 @@ TEST_F(TreeDispatch, ProductionTreeOpensTheBuiltPages) {
         {"BUSY Eingang Konfiguration", &BUSYInKonfig::staticMetaObject},
         {"TX Konfiguration", &TXKonfig::staticMetaObject},
         {"Duplexkonfiguration", &DuplexKonfig::staticMetaObject},
+        {"Geräuschunterdrückung (NF-Mute)", &NFMute::staticMetaObject},
+        {"Tonbandrelais Konfiguration", &TonbandrelaisKonfig::staticMetaObject},
+        {"Headset Konfiguration", &HeadsetKonfig::staticMetaObject},
+        {"Sendereinstellungen", &Sendezeitbegrenzung::staticMetaObject},
     };
     for (const auto& [topic, page] : pages) {
         QString shownClass;

@@ -4,9 +4,13 @@
 #include "pages/model/BUSYOutKonfigModel.h"
 #include "pages/model/DuplexKonfigModel.h"
 #include "pages/model/FunkkreiskonfigurationModel.h"
+#include "pages/model/HeadsetKonfigModel.h"
+#include "pages/model/NFMuteModel.h"
 #include "pages/model/NFSquelchKonfigModel.h"
+#include "pages/model/SendezeitbegrenzungModel.h"
 #include "pages/model/SquelchkonfigurationModel.h"
 #include "pages/model/TXKonfigModel.h"
+#include "pages/model/TonbandrelaisKonfigModel.h"
 
 namespace orvan {
 
@@ -31,6 +35,10 @@ constexpr CataloguedPage kPages[] = {
     {FunkkreiskonfigurationModel::kTitle, &SettingsOf<FunkkreiskonfigurationModel>},
     {TXKonfigModel::kTitle, &SettingsOf<TXKonfigModel>},
     {DuplexKonfigModel::kTitle, &SettingsOf<DuplexKonfigModel>},
+    {NFMuteModel::kTitle, &SettingsOf<NFMuteModel>},
+    {TonbandrelaisKonfigModel::kTitle, &SettingsOf<TonbandrelaisKonfigModel>},
+    {HeadsetKonfigModel::kTitle, &SettingsOf<HeadsetKonfigModel>},
+    {SendezeitbegrenzungModel::kTitle, &SettingsOf<SendezeitbegrenzungModel>},
 };
 
 }  // namespace
