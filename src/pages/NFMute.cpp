@@ -5,7 +5,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QPushButton>
 
 #include "pages/PageControls.h"
 

@@ -3,7 +3,6 @@
 #include <QBoxLayout>
 #include <QGridLayout>
 #include <QLineEdit>
-#include <QPushButton>
 
 #include "pages/PageControls.h"
 

@@ -4,7 +4,6 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QLineEdit>
-#include <QPushButton>
 
 #include "pages/PageControls.h"
 #include "pages/PageMessages.h"
