@@ -3,6 +3,7 @@
 #include "app/EinzelnesRegister.h"
 #include "pages/Funkkreiskonfiguration.h"
 #include "pages/Squelchkonfiguration.h"
+#include "pages/Tonrufauswertung.h"
 
 namespace orvan {
 
@@ -26,7 +27,7 @@ constexpr Topic kDispatchTable[] = {
     {"Einzelnes Register lesen/schreiben", &MakePage<EinzelnesRegister>},
     {"Hörer-/LS-Konfiguration (+TETRA)", nullptr},
     {"Tastenfunktionen", nullptr},
-    {"Tonrufauswertung", nullptr},
+    {"Tonrufauswertung", &MakePage<Tonrufauswertung>},
     {"Ausgabepegel", nullptr},
     {"Eingangsverstärkung", nullptr},
 };

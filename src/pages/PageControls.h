@@ -11,9 +11,9 @@
 #include <string_view>
 #include <vector>
 
-#include "ui/UserInterface.h"
 #include "pages/model/ChoiceCode.h"
 #include "pages/model/HelpText.h"
+#include "ui/UserInterface.h"
 
 class QBoxLayout;
 class QButtonGroup;
@@ -62,7 +62,8 @@ QLineEdit* MakeDigitField(QWidget& parent, int maxLength, std::function<void(std
 void ShowText(QLineEdit& field, std::string_view text);
 
 // "Hilfe...", the page's own buttons, "OK" (the default) and "Abbrechen" in one row; Cancel
-// rejects the page, the other buttons are the page's to connect.
+// rejects the page, the other buttons are the page's to connect. A page without help passes
+// an empty help text and gets no help button (help is null).
 struct PageButtons {
     QPushButton* help;
     std::vector<QPushButton*> extras;

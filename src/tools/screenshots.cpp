@@ -25,6 +25,8 @@
 #include "pages/Funkkreiskonfiguration.h"
 #include "pages/NFSquelchKonfig.h"
 #include "pages/Squelchkonfiguration.h"
+#include "pages/TonrufauswerterKonfig.h"
+#include "pages/Tonrufauswertung.h"
 #include "sim/SimulatedUnit.h"
 
 namespace {
@@ -131,6 +133,10 @@ int main(int argc, char** argv) {
     camera.Take(squelch, "squelchkonfiguration");
     NFSquelchKonfig afSquelch(window.Image(), silent, {'2', '0', '2', '1'});
     camera.Take(afSquelch, "nfsquelchkonfig");
+    Tonrufauswertung toneCalls(window.Image(), silent);
+    camera.Take(toneCalls, "tonrufauswertung");
+    TonrufauswerterKonfig toneEvaluator(window.Image(), 1);
+    camera.Take(toneEvaluator, "tonrufauswerterkonfig");
     auto save = MakeFileDialog(nullptr, true);
     save->setOption(QFileDialog::DontUseNativeDialog);
     save->setDirectory(ports.path());
