@@ -11,6 +11,7 @@
 #include "pages/Squelchkonfiguration.h"
 #include "pages/TXKonfig.h"
 #include "pages/TonbandrelaisKonfig.h"
+#include "pages/Tonrufauswertung.h"
 
 namespace orvan {
 
@@ -34,7 +35,7 @@ constexpr Topic kDispatchTable[] = {
     {"Einzelnes Register lesen/schreiben", &MakePage<EinzelnesRegister>},
     {"Hörer-/LS-Konfiguration (+TETRA)", nullptr},
     {"Tastenfunktionen", nullptr},
-    {"Tonrufauswertung", nullptr},
+    {"Tonrufauswertung", &MakePage<Tonrufauswertung>},
     {"Ausgabepegel", nullptr},
     {"Eingangsverstärkung", nullptr},
 };

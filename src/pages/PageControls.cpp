@@ -137,8 +137,10 @@ PageButtons AddPageButtons(QDialog& page, QBoxLayout& layout, const QString& hel
     auto* row = new QHBoxLayout;
     layout.addLayout(row);
     PageButtons buttons{};
-    buttons.help = new QPushButton(helpText, &page);
-    row->addWidget(buttons.help);
+    if (!helpText.isEmpty()) {
+        buttons.help = new QPushButton(helpText, &page);
+        row->addWidget(buttons.help);
+    }
     for (const QString& text : extras) {
         buttons.extras.push_back(new QPushButton(text, &page));
         row->addWidget(buttons.extras.back());

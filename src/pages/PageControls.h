@@ -71,7 +71,8 @@ QLineEdit* AddDecimalRow(QWidget& parent, QGridLayout& grid, int line, const QSt
                          const QString& unit = {});
 
 // "Hilfe...", the page's own buttons, "OK" (the default) and "Abbrechen" in one row; Cancel
-// rejects the page, the other buttons are the page's to connect.
+// rejects the page, the other buttons are the page's to connect. A page without help passes
+// an empty help text and gets no help button (help is null).
 struct PageButtons {
     QPushButton* help;
     std::vector<QPushButton*> extras;

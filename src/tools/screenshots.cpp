@@ -18,7 +18,6 @@
 #include "app/CVEXA2aApp.h"
 #include "app/CVEXA2aDlg.h"
 #include "app/EinzelnesRegister.h"
-#include "ui/QtUserInterface.h"
 #include "app/ShellTexts.h"
 #include "app/VersionText.h"
 #include "link/DeviceMessages.h"
@@ -33,7 +32,10 @@
 #include "pages/Squelchkonfiguration.h"
 #include "pages/TXKonfig.h"
 #include "pages/TonbandrelaisKonfig.h"
+#include "pages/TonrufauswerterKonfig.h"
+#include "pages/Tonrufauswertung.h"
 #include "sim/SimulatedUnit.h"
+#include "ui/QtUserInterface.h"
 
 namespace {
 
@@ -160,6 +162,10 @@ int main(int argc, char** argv) {
     NFSquelchKonfig afSquelch(window.Image(), silent, {'2', '0', '2', '1'});
     camera.Take(afSquelch, "nfsquelchkonfig");
     TakePages(camera, window.Image(), silent);
+    Tonrufauswertung toneCalls(window.Image(), silent);
+    camera.Take(toneCalls, "tonrufauswertung");
+    TonrufauswerterKonfig toneEvaluator(window.Image(), 1);
+    camera.Take(toneEvaluator, "tonrufauswerterkonfig");
     auto save = MakeFileDialog(nullptr, true);
     save->setOption(QFileDialog::DontUseNativeDialog);
     save->setDirectory(ports.path());

@@ -14,6 +14,7 @@
 #include "pages/Squelchkonfiguration.h"
 #include "pages/TXKonfig.h"
 #include "pages/TonbandrelaisKonfig.h"
+#include "pages/Tonrufauswertung.h"
 
 namespace orvan::test {
 namespace {
@@ -210,6 +211,7 @@ TEST_F(TreeDispatch, ProductionTreeOpensTheBuiltPages) {
     const std::pair<QString, const QMetaObject*> pages[] = {
         {"Funkkreiskonfiguration", &Funkkreiskonfiguration::staticMetaObject},
         {"Squelchkonfiguration", &Squelchkonfiguration::staticMetaObject},
+        {"Tonrufauswertung", &Tonrufauswertung::staticMetaObject},
         {"Einzelnes Register lesen/schreiben", &EinzelnesRegister::staticMetaObject},
         {"BUSY Ausgang Konfiguration", &BUSYOutKonfig::staticMetaObject},
         {"BUSY Eingang Konfiguration", &BUSYInKonfig::staticMetaObject},

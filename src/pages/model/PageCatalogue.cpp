@@ -11,6 +11,8 @@
 #include "pages/model/SquelchkonfigurationModel.h"
 #include "pages/model/TXKonfigModel.h"
 #include "pages/model/TonbandrelaisKonfigModel.h"
+#include "pages/model/TonrufauswerterKonfigModel.h"
+#include "pages/model/TonrufauswertungModel.h"
 
 namespace orvan {
 
@@ -39,6 +41,8 @@ constexpr CataloguedPage kPages[] = {
     {TonbandrelaisKonfigModel::kTitle, &SettingsOf<TonbandrelaisKonfigModel>},
     {HeadsetKonfigModel::kTitle, &SettingsOf<HeadsetKonfigModel>},
     {SendezeitbegrenzungModel::kTitle, &SettingsOf<SendezeitbegrenzungModel>},
+    {TonrufauswertungModel::kTitle, &SettingsOf<TonrufauswertungModel>},
+    {TonrufauswerterKonfigModel::kTitle, &TonrufauswerterKonfigModel::ImageSettings},
 };
 
 }  // namespace
