@@ -41,16 +41,39 @@ QCheckBox* AddCheckBox(QWidget& parent, QBoxLayout& layout, const QString& text,
     return box;
 }
 
+CheckBoxRow MakeCheckBoxRow(QWidget& parent, const QString& label, const QStringList& texts,
+                            std::function<void(std::size_t, bool)> clicked) {
+    CheckBoxRow made{new QLabel(label, &parent), new QWidget(&parent), {}};
+    made.row->setAccessibleName(label.simplified());
+    auto* row = new QHBoxLayout(made.row);
+    row->setContentsMargins(0, 0, 0, 0);
+    for (const QString& text : texts) {
+        const std::size_t number = made.boxes.size();
+        made.boxes.push_back(AddCheckBox(*made.row, *row, text,
+                                         [clicked, number](bool on) { clicked(number, on); }));
+    }
+    row->addStretch();
+    if (!made.boxes.empty())
+        made.label->setBuddy(made.boxes.front());
+    return made;
+}
+
 QButtonGroup* AddChoiceGroup(QWidget& parent, QBoxLayout& layout, const QString& title,
                              std::span<const ChoiceOption> options,
                              std::function<void(std::size_t)> chosen) {
     auto* box = new QGroupBox(title, &parent);
     layout.addWidget(box);
     auto* buttons = new QVBoxLayout(box);
-    auto* group = new QButtonGroup(box);
+    return AddChoiceButtons(*box, *buttons, options, std::move(chosen));
+}
+
+QButtonGroup* AddChoiceButtons(QWidget& parent, QBoxLayout& layout,
+                               std::span<const ChoiceOption> options,
+                               std::function<void(std::size_t)> chosen) {
+    auto* group = new QButtonGroup(&parent);
     for (std::size_t option = 0; option < options.size(); ++option) {
-        auto* button = new QRadioButton(ToQString(options[option].text), box);
-        buttons->addWidget(button);
+        auto* button = new QRadioButton(ToQString(options[option].text), &parent);
+        layout.addWidget(button);
         group->addButton(button, static_cast<int>(option));
     }
     QObject::connect(group, &QButtonGroup::idClicked, group, [chosen = std::move(chosen)](int id) {
@@ -123,8 +146,10 @@ PageButtons AddPageButtons(QDialog& page, QBoxLayout& layout, const QString& hel
     auto* row = new QHBoxLayout;
     layout.addLayout(row);
     PageButtons buttons{};
-    buttons.help = new QPushButton(helpText, &page);
-    row->addWidget(buttons.help);
+    if (!helpText.isEmpty()) {
+        buttons.help = new QPushButton(helpText, &page);
+        row->addWidget(buttons.help);
+    }
     for (const QString& text : extras) {
         buttons.extras.push_back(new QPushButton(text, &page));
         row->addWidget(buttons.extras.back());
@@ -141,8 +166,10 @@ PageButtons AddPageButtons(QDialog& page, QBoxLayout& layout, const QString& hel
 
 void ConnectHelpAndOk(QDialog& page, const PageButtons& buttons, UserInterface& ui, HelpText help,
                       std::function<bool()> commit) {
-    QObject::connect(buttons.help, &QPushButton::clicked, &page,
-                     [&page, &ui, help = std::move(help)] { ShowHelp(ui, &page, help); });
+    if (buttons.help != nullptr) {
+        QObject::connect(buttons.help, &QPushButton::clicked, &page,
+                         [&page, &ui, help = std::move(help)] { ShowHelp(ui, &page, help); });
+    }
     QObject::connect(buttons.ok, &QPushButton::clicked, &page, [&page, commit = std::move(commit)] {
         if (commit())
             page.accept();

@@ -3,6 +3,8 @@
 #include "pages/model/FunkkreiskonfigurationModel.h"
 #include "pages/model/NFSquelchKonfigModel.h"
 #include "pages/model/SquelchkonfigurationModel.h"
+#include "pages/model/TastenfunktionenModel.h"
+#include "pages/model/TonfolgeKonfigModel.h"
 
 namespace orvan {
 
@@ -23,6 +25,8 @@ constexpr CataloguedPage kPages[] = {
     {SquelchkonfigurationModel::kTitle, &SettingsOf<SquelchkonfigurationModel>},
     {NFSquelchKonfigModel::kTitle, &AfSquelchSettings},
     {FunkkreiskonfigurationModel::kTitle, &SettingsOf<FunkkreiskonfigurationModel>},
+    {TastenfunktionenModel::kTitle, &SettingsOf<TastenfunktionenModel>},
+    {TonfolgeKonfigModel::kTitle, &SettingsOf<TonfolgeKonfigModel>},
 };
 
 }  // namespace
