@@ -3,6 +3,7 @@
 #include "app/EinzelnesRegister.h"
 #include "pages/Funkkreiskonfiguration.h"
 #include "pages/Squelchkonfiguration.h"
+#include "pages/Tastenfunktionen.h"
 
 namespace orvan {
 
@@ -25,7 +26,7 @@ constexpr Topic kDispatchTable[] = {
     {"Sendereinstellungen", nullptr},
     {"Einzelnes Register lesen/schreiben", &MakePage<EinzelnesRegister>},
     {"Hörer-/LS-Konfiguration (+TETRA)", nullptr},
-    {"Tastenfunktionen", nullptr},
+    {"Tastenfunktionen", &MakePage<Tastenfunktionen>},
     {"Tonrufauswertung", nullptr},
     {"Ausgabepegel", nullptr},
     {"Eingangsverstärkung", nullptr},

@@ -109,23 +109,29 @@ void ShowChoice(QComboBox& list, std::string_view text) {
     list.setCurrentIndex(list.findText(ToQString(text), Qt::MatchExactly | Qt::MatchCaseSensitive));
 }
 
-QLineEdit* MakeDigitField(QWidget& parent, int maxLength, std::function<void(std::string)> edited,
-                          std::function<void()> left) {
+QLineEdit* MakeTextField(QWidget& parent, int width, std::function<void(std::string)> edited) {
     auto* field = new QLineEdit(&parent);
-    field->setMaxLength(maxLength);
-    field->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), field));
-    // As wide as its digits and the caret need in the page's font and style, no wider.
+    // As wide as the characters and the caret need in the page's font and style, no wider; "0"
+    // is among the widest of the characters these fields take.
     QStyleOptionFrame frame;
     frame.initFrom(field);
     const QFontMetrics metrics = field->fontMetrics();
-    const QSize digits(metrics.horizontalAdvance(QString(maxLength + 1, QLatin1Char('0'))) + 4,
-                       metrics.height());
+    const QSize characters(metrics.horizontalAdvance(QString(width + 1, QLatin1Char('0'))) + 4,
+                           metrics.height());
     field->setMaximumWidth(
-        field->style()->sizeFromContents(QStyle::CT_LineEdit, &frame, digits, field).width());
+        field->style()->sizeFromContents(QStyle::CT_LineEdit, &frame, characters, field).width());
     QObject::connect(
         field, &QLineEdit::textEdited, field,
         [edited = std::move(edited)](const QString& text) { edited(text.toStdString()); });
+    return field;
+}
+
+QLineEdit* MakeDigitField(QWidget& parent, int maxLength, std::function<void(std::string)> edited,
+                          std::function<void()> left) {
+    QLineEdit* field = MakeTextField(parent, maxLength, std::move(edited));
+    field->setMaxLength(maxLength);
+    field->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), field));
     QObject::connect(field, &QLineEdit::editingFinished, field, [field, left = std::move(left)] {
         // Closing or destroying the page takes the focus as well; then there is nothing left to
         // show, and a page being destroyed has lost its model already.

@@ -12,9 +12,9 @@
 #include <string_view>
 #include <vector>
 
+#include "ui/UserInterface.h"
 #include "pages/model/ChoiceCode.h"
 #include "pages/model/HelpText.h"
-#include "ui/UserInterface.h"
 
 class QBoxLayout;
 class QButtonGroup;
@@ -75,6 +75,9 @@ void ShowChoice(QComboBox& list, std::string_view text);
 // field (focus lost or Enter) reports separately.
 QLineEdit* MakeDigitField(QWidget& parent, int maxLength, std::function<void(std::string)> edited,
                           std::function<void()> left);
+// An edit for any text, as wide as `width` characters; typing hands over the text. A length
+// limit, where the page has one, is the caller's to set.
+QLineEdit* MakeTextField(QWidget& parent, int width, std::function<void(std::string)> edited);
 // Sets the text without disturbing the caret when it is already shown.
 void ShowText(QLineEdit& field, std::string_view text);
 

@@ -25,6 +25,9 @@
 #include "pages/Funkkreiskonfiguration.h"
 #include "pages/NFSquelchKonfig.h"
 #include "pages/Squelchkonfiguration.h"
+#include "pages/DetailFMS.h"
+#include "pages/Tastenfunktionen.h"
+#include "pages/TonfolgeKonfig.h"
 #include "sim/SimulatedUnit.h"
 
 namespace {
@@ -131,6 +134,19 @@ int main(int argc, char** argv) {
     camera.Take(squelch, "squelchkonfiguration");
     NFSquelchKonfig afSquelch(window.Image(), silent, {'2', '0', '2', '1'});
     camera.Take(afSquelch, "nfsquelchkonfig");
+    // Both call keys with a text: one telegram, one five-tone sequence.
+    Register keyImage;
+    keyImage.SetValue(19, "1230005");
+    keyImage.SetValue(21, "6A123456");
+    keyImage.SetValue(23, "3007C003");
+    keyImage.SetValue(32, "12345000");
+    Tastenfunktionen keys(keyImage, silent);
+    camera.Take(keys, "tastenfunktionen");
+    TonfolgeKonfig sequence(window.Image(), silent);
+    camera.Take(sequence, "tonfolgekonfig");
+    std::string fmsText = "6A1234567C";
+    DetailFMS fmsDetail(fmsText, silent);
+    camera.Take(fmsDetail, "detailfms");
     auto save = MakeFileDialog(nullptr, true);
     save->setOption(QFileDialog::DontUseNativeDialog);
     save->setDirectory(ports.path());
