@@ -6,6 +6,7 @@
 #include "app/EinzelnesRegister.h"
 #include "pages/Funkkreiskonfiguration.h"
 #include "pages/Squelchkonfiguration.h"
+#include "pages/Tastenfunktionen.h"
 
 namespace orvan::test {
 namespace {
@@ -202,6 +203,7 @@ TEST_F(TreeDispatch, ProductionTreeOpensTheBuiltPages) {
     const std::pair<QString, const QMetaObject*> pages[] = {
         {"Funkkreiskonfiguration", &Funkkreiskonfiguration::staticMetaObject},
         {"Squelchkonfiguration", &Squelchkonfiguration::staticMetaObject},
+        {"Tastenfunktionen", &Tastenfunktionen::staticMetaObject},
         {"Einzelnes Register lesen/schreiben", &EinzelnesRegister::staticMetaObject},
     };
     for (const auto& [topic, page] : pages) {
