@@ -55,6 +55,20 @@ TEST(DetailFMSModel, OkPutsTheFieldsBackWithLocationAndVehicleFilledOnTheLeft) {
     EXPECT_EQ(text, "D3050012EB");
 }
 
+TEST(DetailFMSModel, EveryFlagsDigitIsWrittenBackAsItWasRead) {
+    for (char flags : std::string("0123456789ABCDEF")) {
+        std::string text = std::string("6A1234567") + flags;
+        DetailFMSModel(text).Apply(text);
+        EXPECT_EQ(text.back(), flags);
+    }
+    DetailFMSModel model("0000000000");
+    model.Tki().ChooseText("TKI2");
+    model.Direction().ChooseText("Anweisung");
+    std::string text = "0000000000";
+    model.Apply(text);
+    EXPECT_EQ(text.back(), '6');
+}
+
 TEST(DetailFMSModel, CharactersThatAreNoCodeShowNoEntryAndSurviveOk) {
     DetailFMSModel model("xy12 456zz");
     EXPECT_EQ(model.Organisation().ShownText(), "");
