@@ -232,6 +232,8 @@ TEST_F(PageTastenfunktionenTest, DetailEditsTheFieldsTextFilledToTen) {
     Button(Group(page, "PTT"), "Detail").click();
     EXPECT_EQ(shown, "Detail FMS");
     EXPECT_EQ(Identification().text(), "6a05000000") << "a code that is no entry is kept";
+    EXPECT_EQ(image.Value(20), "6A123456") << "the detail page writes no register";
+    EXPECT_FALSE(image.changed);
 
     pagetest::OnNextModal([](QDialog& detail) { Button(detail, "TKI4").click(); }, "Abbrechen");
     Button(Key(1), "Detail").click();
