@@ -10,6 +10,7 @@
 #include "pages/Sendezeitbegrenzung.h"
 #include "pages/Squelchkonfiguration.h"
 #include "pages/TXKonfig.h"
+#include "pages/Tastenfunktionen.h"
 #include "pages/TonbandrelaisKonfig.h"
 #include "pages/Tonrufauswertung.h"
 
@@ -36,6 +37,8 @@ constexpr Topic kDispatchTable[] = {
     {"Hörer-/LS-Konfiguration (+TETRA)", nullptr},
     {"Tastenfunktionen", nullptr},
     {"Tonrufauswertung", &MakePage<Tonrufauswertung>},
+    {"Tastenfunktionen", &MakePage<Tastenfunktionen>},
+    {"Tonrufauswertung", nullptr},
     {"Ausgabepegel", nullptr},
     {"Eingangsverstärkung", nullptr},
 };

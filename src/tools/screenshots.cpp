@@ -23,6 +23,7 @@
 #include "link/DeviceMessages.h"
 #include "pages/BUSYInKonfig.h"
 #include "pages/BUSYOutKonfig.h"
+#include "pages/DetailFMS.h"
 #include "pages/DuplexKonfig.h"
 #include "pages/Funkkreiskonfiguration.h"
 #include "pages/HeadsetKonfig.h"
@@ -31,7 +32,9 @@
 #include "pages/Sendezeitbegrenzung.h"
 #include "pages/Squelchkonfiguration.h"
 #include "pages/TXKonfig.h"
+#include "pages/Tastenfunktionen.h"
 #include "pages/TonbandrelaisKonfig.h"
+#include "pages/TonfolgeKonfig.h"
 #include "pages/TonrufauswerterKonfig.h"
 #include "pages/Tonrufauswertung.h"
 #include "sim/SimulatedUnit.h"
@@ -166,6 +169,19 @@ int main(int argc, char** argv) {
     camera.Take(toneCalls, "tonrufauswertung");
     TonrufauswerterKonfig toneEvaluator(window.Image(), 1);
     camera.Take(toneEvaluator, "tonrufauswerterkonfig");
+    // Both call keys with a text: one telegram, one five-tone sequence.
+    Register keyImage;
+    keyImage.SetValue(19, "1230005");
+    keyImage.SetValue(21, "6A123456");
+    keyImage.SetValue(23, "3007C003");
+    keyImage.SetValue(32, "12345000");
+    Tastenfunktionen keys(keyImage, silent);
+    camera.Take(keys, "tastenfunktionen");
+    TonfolgeKonfig sequence(window.Image(), silent);
+    camera.Take(sequence, "tonfolgekonfig");
+    std::string fmsText = "6A1234567C";
+    DetailFMS fmsDetail(fmsText, silent);
+    camera.Take(fmsDetail, "detailfms");
     auto save = MakeFileDialog(nullptr, true);
     save->setOption(QFileDialog::DontUseNativeDialog);
     save->setDirectory(ports.path());

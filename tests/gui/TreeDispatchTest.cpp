@@ -13,6 +13,7 @@
 #include "pages/Sendezeitbegrenzung.h"
 #include "pages/Squelchkonfiguration.h"
 #include "pages/TXKonfig.h"
+#include "pages/Tastenfunktionen.h"
 #include "pages/TonbandrelaisKonfig.h"
 #include "pages/Tonrufauswertung.h"
 
@@ -212,6 +213,7 @@ TEST_F(TreeDispatch, ProductionTreeOpensTheBuiltPages) {
         {"Funkkreiskonfiguration", &Funkkreiskonfiguration::staticMetaObject},
         {"Squelchkonfiguration", &Squelchkonfiguration::staticMetaObject},
         {"Tonrufauswertung", &Tonrufauswertung::staticMetaObject},
+        {"Tastenfunktionen", &Tastenfunktionen::staticMetaObject},
         {"Einzelnes Register lesen/schreiben", &EinzelnesRegister::staticMetaObject},
         {"BUSY Ausgang Konfiguration", &BUSYOutKonfig::staticMetaObject},
         {"BUSY Eingang Konfiguration", &BUSYInKonfig::staticMetaObject},

@@ -10,7 +10,9 @@
 #include "pages/model/SendezeitbegrenzungModel.h"
 #include "pages/model/SquelchkonfigurationModel.h"
 #include "pages/model/TXKonfigModel.h"
+#include "pages/model/TastenfunktionenModel.h"
 #include "pages/model/TonbandrelaisKonfigModel.h"
+#include "pages/model/TonfolgeKonfigModel.h"
 #include "pages/model/TonrufauswerterKonfigModel.h"
 #include "pages/model/TonrufauswertungModel.h"
 
@@ -41,6 +43,8 @@ constexpr CataloguedPage kPages[] = {
     {TonbandrelaisKonfigModel::kTitle, &SettingsOf<TonbandrelaisKonfigModel>},
     {HeadsetKonfigModel::kTitle, &SettingsOf<HeadsetKonfigModel>},
     {SendezeitbegrenzungModel::kTitle, &SettingsOf<SendezeitbegrenzungModel>},
+    {TastenfunktionenModel::kTitle, &SettingsOf<TastenfunktionenModel>},
+    {TonfolgeKonfigModel::kTitle, &SettingsOf<TonfolgeKonfigModel>},
     {TonrufauswertungModel::kTitle, &SettingsOf<TonrufauswertungModel>},
     {TonrufauswerterKonfigModel::kTitle, &TonrufauswerterKonfigModel::ImageSettings},
 };

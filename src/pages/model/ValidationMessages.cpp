@@ -15,4 +15,8 @@ std::string TextLengthMessage(int limit) {
     return "Geben Sie nicht mehr als " + std::to_string(limit) + " Zeichen ein.";
 }
 
+std::string HexValueMessage() {
+    return "Hexwert eingeben!";
+}
+
 }  // namespace orvan
