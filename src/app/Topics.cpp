@@ -2,7 +2,13 @@
 
 #include "app/EinzelnesRegister.h"
 #include "pages/Funkkreiskonfiguration.h"
+#include "pages/HoererLSKonfig.h"
+#include "pages/NFKonfig.h"
+#include "pages/NFKonfigHoerer.h"
+#include "pages/NFKonfigTonband.h"
 #include "pages/Squelchkonfiguration.h"
+#include "procedures/Ausgabepegel.h"
+#include "procedures/Eingangsverstaerkung.h"
 
 namespace orvan {
 
@@ -16,19 +22,19 @@ constexpr Topic kDispatchTable[] = {
     {"BUSY Eingang Konfiguration", nullptr},
     {"TX Konfiguration", nullptr},
     {"Duplexkonfiguration", nullptr},
-    {"NF zum Lautsprecher", nullptr},
-    {"NF zum Hörer", nullptr},
-    {"NF zum Tonband", nullptr},
+    {"NF zum Lautsprecher", &MakePage<NFKonfig>},
+    {"NF zum Hörer", &MakePage<NFKonfigHoerer>},
+    {"NF zum Tonband", &MakePage<NFKonfigTonband>},
     {"Geräuschunterdrückung (NF-Mute)", nullptr},
     {"Tonbandrelais Konfiguration", nullptr},
     {"Headset Konfiguration", nullptr},
     {"Sendereinstellungen", nullptr},
     {"Einzelnes Register lesen/schreiben", &MakePage<EinzelnesRegister>},
-    {"Hörer-/LS-Konfiguration (+TETRA)", nullptr},
+    {"Hörer-/LS-Konfiguration (+TETRA)", &MakePage<HoererLSKonfig>},
     {"Tastenfunktionen", nullptr},
     {"Tonrufauswertung", nullptr},
-    {"Ausgabepegel", nullptr},
-    {"Eingangsverstärkung", nullptr},
+    {"Ausgabepegel", &MakePage<Ausgabepegel>},
+    {"Eingangsverstärkung", &MakePage<Eingangsverstaerkung>},
 };
 
 constexpr TreeLine kTreeLayout[] = {

@@ -11,9 +11,9 @@
 #include <string_view>
 #include <vector>
 
-#include "ui/UserInterface.h"
 #include "pages/model/ChoiceCode.h"
 #include "pages/model/HelpText.h"
+#include "ui/UserInterface.h"
 
 class QBoxLayout;
 class QButtonGroup;
@@ -70,6 +70,9 @@ struct PageButtons {
 };
 PageButtons AddPageButtons(QDialog& page, QBoxLayout& layout, const QString& helpText,
                            std::initializer_list<QString> extras = {});
+// "OK" (the default) and "Abbrechen" at the end of row, for a dialog without help; Cancel
+// rejects the dialog, OK is the dialog's to connect.
+QPushButton* AddOkAndCancel(QDialog& page, QBoxLayout& row);
 // Help shows the page's help box. OK runs commit and closes the page with OK unless commit
 // returns false (a field failed its check and the page stays open).
 void ConnectHelpAndOk(QDialog& page, const PageButtons& buttons, UserInterface& ui, HelpText help,

@@ -1,8 +1,12 @@
 #include "pages/model/PageCatalogue.h"
 
 #include "pages/model/FunkkreiskonfigurationModel.h"
+#include "pages/model/HoererLSKonfigModel.h"
+#include "pages/model/NFKonfigModel.h"
 #include "pages/model/NFSquelchKonfigModel.h"
 #include "pages/model/SquelchkonfigurationModel.h"
+#include "procedures/model/AusgabepegelModel.h"
+#include "procedures/model/EingangsverstaerkungModel.h"
 
 namespace orvan {
 
@@ -19,10 +23,21 @@ std::vector<NamedSetting> AfSquelchSettings(const Register& image) {
         .Settings();
 }
 
+template <const AfOutput& output>
+std::vector<NamedSetting> AfRoutingSettings(const Register& image) {
+    return NFKonfigModel(image, output).Settings();
+}
+
 constexpr CataloguedPage kPages[] = {
     {SquelchkonfigurationModel::kTitle, &SettingsOf<SquelchkonfigurationModel>},
     {NFSquelchKonfigModel::kTitle, &AfSquelchSettings},
     {FunkkreiskonfigurationModel::kTitle, &SettingsOf<FunkkreiskonfigurationModel>},
+    {NFKonfigModel::kLoudspeaker.title, &AfRoutingSettings<NFKonfigModel::kLoudspeaker>},
+    {NFKonfigModel::kHandset.title, &AfRoutingSettings<NFKonfigModel::kHandset>},
+    {NFKonfigModel::kTape.title, &AfRoutingSettings<NFKonfigModel::kTape>},
+    {HoererLSKonfigModel::kTitle, &SettingsOf<HoererLSKonfigModel>},
+    {AusgabepegelModel::kTitle, &AusgabepegelModel::Settings},
+    {EingangsverstaerkungModel::kTitle, &SettingsOf<EingangsverstaerkungModel>},
 };
 
 }  // namespace
