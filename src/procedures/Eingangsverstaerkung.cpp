@@ -65,6 +65,8 @@ QWidget* Eingangsverstaerkung::BuildCircuit(std::size_t circuit) {
         AddBuddyLabel(*group, ToQString(EingangsverstaerkungModel::kLevelLabel), *levels_[circuit]),
         1, 0);
     grid->addWidget(levels_[circuit], 1, 1);
+    // A gain such as "-1.3" needs no more room than the five digits of a level.
+    gain->setMaximumWidth(levels_[circuit]->maximumWidth());
     grid->addWidget(new QLabel(QStringLiteral("(00000 - 32767)"), group), 1, 3);
     return group;
 }

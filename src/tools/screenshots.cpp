@@ -18,14 +18,22 @@
 #include "app/CVEXA2aApp.h"
 #include "app/CVEXA2aDlg.h"
 #include "app/EinzelnesRegister.h"
-#include "ui/QtUserInterface.h"
 #include "app/ShellTexts.h"
 #include "app/VersionText.h"
 #include "link/DeviceMessages.h"
 #include "pages/Funkkreiskonfiguration.h"
+#include "pages/HoererLSKonfig.h"
+#include "pages/NFKonfig.h"
+#include "pages/NFKonfigHoerer.h"
+#include "pages/NFKonfigTonband.h"
 #include "pages/NFSquelchKonfig.h"
+#include "pages/PageControls.h"
 #include "pages/Squelchkonfiguration.h"
+#include "procedures/Ausgabepegel.h"
+#include "procedures/AusgabepegelAendern.h"
+#include "procedures/Eingangsverstaerkung.h"
 #include "sim/SimulatedUnit.h"
+#include "ui/QtUserInterface.h"
 
 namespace {
 
@@ -131,6 +139,22 @@ int main(int argc, char** argv) {
     camera.Take(squelch, "squelchkonfiguration");
     NFSquelchKonfig afSquelch(window.Image(), silent, {'2', '0', '2', '1'});
     camera.Take(afSquelch, "nfsquelchkonfig");
+    NFKonfig afToLoudspeaker(window.Image(), silent);
+    camera.Take(afToLoudspeaker, "nfkonfig");
+    NFKonfigHoerer afToHandset(window.Image(), silent);
+    camera.Take(afToHandset, "nfkonfighoerer");
+    NFKonfigTonband afToTape(window.Image(), silent);
+    camera.Take(afToTape, "nfkonfigtonband");
+    HoererLSKonfig handsetAndLoudspeaker(window.Image(), silent);
+    camera.Take(handsetAndLoudspeaker, "hoererlskonfig");
+    Ausgabepegel outputLevels(window.Image(), silent);
+    camera.Take(outputLevels, "ausgabepegel");
+    AusgabepegelAendern changeLevel(window.Image(), {'2', '3'});
+    camera.Take(changeLevel, "ausgabepegelaendern");
+    camera.TakeMessage("ausgabepegel-alle", ToQString(AusgabepegelModel::kSummaryCaption),
+                       ToQString(AusgabepegelModel::Summary(window.Image())), MessageIcon::None);
+    Eingangsverstaerkung inputGain(window.Image(), silent);
+    camera.Take(inputGain, "eingangsverstaerkung");
     auto save = MakeFileDialog(nullptr, true);
     save->setOption(QFileDialog::DontUseNativeDialog);
     save->setDirectory(ports.path());
