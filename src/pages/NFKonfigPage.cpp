@@ -19,7 +19,9 @@ void OnlyListItemsCount(QComboBox& list) {
     list.setEditable(true);
     list.setInsertPolicy(QComboBox::NoInsert);
     list.setCompleter(nullptr);
+    // The list would take typed text that matches an item on Enter and on leaving the field.
     QObject::disconnect(list.lineEdit(), &QLineEdit::returnPressed, &list, nullptr);
+    QObject::disconnect(list.lineEdit(), &QLineEdit::editingFinished, &list, nullptr);
 }
 
 }  // namespace

@@ -73,7 +73,14 @@ TEST_F(PageNFKonfigTest, ChoosingAnEntryChangesItsCircuitOnlyAndOkWritesTheTapeC
 TEST_F(PageNFKonfigTest, TextTypedIntoAListChangesNoSettingAndEnterStillMeansOk) {
     NFKonfigHoerer page(image, ui);
     pagetest::ShowActive(page);
-    QComboBox& list = List(page, "Deaktivierter Kreis", 1);
+    QComboBox& left = List(page, "Deaktivierter Kreis", 3);
+    left.setFocus();
+    left.lineEdit()->selectAll();
+    QTest::keyClicks(left.lineEdit(), "Kreis gemutet");
+    QTest::keyClick(left.lineEdit(), Qt::Key_Tab);
+    EXPECT_FALSE(left.hasFocus());
+    QComboBox& list = List(page, "Deaktivierter Kreis", 2);
+    EXPECT_EQ(list.currentText(), "Mithörlautstärke");
     list.setFocus();
     list.lineEdit()->selectAll();
     QTest::keyClicks(list.lineEdit(), "Kreis gemutet");
