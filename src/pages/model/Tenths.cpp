@@ -2,20 +2,14 @@
 
 #include <cstdlib>
 
+#include "pages/model/FieldChecks.h"
+
 namespace orvan {
 
 namespace {
 
 // Beyond this the number is far outside any range a page accepts; it stops growing.
 constexpr long long kMostTenths = 1'000'000'000'000LL;
-
-std::string_view Trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    const std::size_t last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
-}
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
