@@ -53,7 +53,12 @@ QWidget* Eingangsverstaerkung::BuildCircuit(std::size_t circuit) {
     connect(gain, &QLineEdit::textEdited, this, [this, circuit](const QString& text) {
         model_.CircuitGain(circuit).SetText(text.toStdString());
     });
-    connect(gain, &QLineEdit::editingFinished, this, [this, circuit] { LeaveGain(circuit); });
+    connect(gain, &QLineEdit::editingFinished, this, [this, gain, circuit] {
+        // Closing or destroying the page takes the focus too; a page being destroyed is no
+        // Eingangsverstaerkung any more.
+        if (!gain->window()->isHidden())
+            LeaveGain(circuit);
+    });
     grid->addWidget(AddBuddyLabel(*group, ToQString(EingangsverstaerkungModel::kGainLabel), *gain),
                     0, 0);
     grid->addWidget(gain, 0, 1);
@@ -81,8 +86,8 @@ QLineEdit* Eingangsverstaerkung::MakeLevelField(QWidget& parent, FixedDecimal& l
 }
 
 void Eingangsverstaerkung::LeaveGain(std::size_t circuit) {
-    // Closing the page takes the focus too; and the message box itself takes it while open.
-    if (isHidden() || reporting_)
+    // The message box takes the focus while it is open.
+    if (reporting_)
         return;
     if (!model_.CircuitGain(circuit).IsNumber()) {
         reporting_ = true;
