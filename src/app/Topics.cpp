@@ -6,6 +6,10 @@
 #include "pages/DuplexKonfig.h"
 #include "pages/Funkkreiskonfiguration.h"
 #include "pages/HeadsetKonfig.h"
+#include "pages/HoererLSKonfig.h"
+#include "pages/NFKonfig.h"
+#include "pages/NFKonfigHoerer.h"
+#include "pages/NFKonfigTonband.h"
 #include "pages/NFMute.h"
 #include "pages/Sendezeitbegrenzung.h"
 #include "pages/Squelchkonfiguration.h"
@@ -13,12 +17,13 @@
 #include "pages/Tastenfunktionen.h"
 #include "pages/TonbandrelaisKonfig.h"
 #include "pages/Tonrufauswertung.h"
+#include "procedures/Ausgabepegel.h"
+#include "procedures/Eingangsverstaerkung.h"
 
 namespace orvan {
 
 namespace {
 
-// A topic whose page is not built yet keeps its place with a null factory.
 constexpr Topic kDispatchTable[] = {
     {"Squelchkonfiguration", &MakePage<Squelchkonfiguration>},
     {"Funkkreiskonfiguration", &MakePage<Funkkreiskonfiguration>},
@@ -26,21 +31,19 @@ constexpr Topic kDispatchTable[] = {
     {"BUSY Eingang Konfiguration", &MakePage<BUSYInKonfig>},
     {"TX Konfiguration", &MakePage<TXKonfig>},
     {"Duplexkonfiguration", &MakePage<DuplexKonfig>},
-    {"NF zum Lautsprecher", nullptr},
-    {"NF zum Hörer", nullptr},
-    {"NF zum Tonband", nullptr},
+    {"NF zum Lautsprecher", &MakePage<NFKonfig>},
+    {"NF zum Hörer", &MakePage<NFKonfigHoerer>},
+    {"NF zum Tonband", &MakePage<NFKonfigTonband>},
     {"Geräuschunterdrückung (NF-Mute)", &MakePage<NFMute>},
     {"Tonbandrelais Konfiguration", &MakePage<TonbandrelaisKonfig>},
     {"Headset Konfiguration", &MakePage<HeadsetKonfig>},
     {"Sendereinstellungen", &MakePage<Sendezeitbegrenzung>},
     {"Einzelnes Register lesen/schreiben", &MakePage<EinzelnesRegister>},
-    {"Hörer-/LS-Konfiguration (+TETRA)", nullptr},
-    {"Tastenfunktionen", nullptr},
-    {"Tonrufauswertung", &MakePage<Tonrufauswertung>},
+    {"Hörer-/LS-Konfiguration (+TETRA)", &MakePage<HoererLSKonfig>},
     {"Tastenfunktionen", &MakePage<Tastenfunktionen>},
-    {"Tonrufauswertung", nullptr},
-    {"Ausgabepegel", nullptr},
-    {"Eingangsverstärkung", nullptr},
+    {"Tonrufauswertung", &MakePage<Tonrufauswertung>},
+    {"Ausgabepegel", &MakePage<Ausgabepegel>},
+    {"Eingangsverstärkung", &MakePage<Eingangsverstaerkung>},
 };
 
 constexpr TreeLine kTreeLayout[] = {

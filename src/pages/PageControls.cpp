@@ -174,14 +174,19 @@ PageButtons AddPageButtons(QDialog& page, QBoxLayout& layout, const QString& hel
         buttons.extras.push_back(new QPushButton(text, &page));
         row->addWidget(buttons.extras.back());
     }
-    row->addStretch();
-    buttons.ok = new QPushButton(QStringLiteral("OK"), &page);
-    buttons.ok->setDefault(true);
-    row->addWidget(buttons.ok);
-    auto* cancel = new QPushButton(QStringLiteral("Abbrechen"), &page);
-    row->addWidget(cancel);
-    QObject::connect(cancel, &QPushButton::clicked, &page, &QDialog::reject);
+    buttons.ok = AddOkAndCancel(page, *row);
     return buttons;
+}
+
+QPushButton* AddOkAndCancel(QDialog& page, QBoxLayout& row) {
+    row.addStretch();
+    auto* ok = new QPushButton(QStringLiteral("OK"), &page);
+    ok->setDefault(true);
+    row.addWidget(ok);
+    auto* cancel = new QPushButton(QStringLiteral("Abbrechen"), &page);
+    row.addWidget(cancel);
+    QObject::connect(cancel, &QPushButton::clicked, &page, &QDialog::reject);
+    return ok;
 }
 
 void ConnectHelpAndOk(QDialog& page, const PageButtons& buttons, UserInterface& ui, HelpText help,

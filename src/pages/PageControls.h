@@ -100,6 +100,9 @@ struct PageButtons {
 };
 PageButtons AddPageButtons(QDialog& page, QBoxLayout& layout, const QString& helpText,
                            std::initializer_list<QString> extras = {});
+// "OK" (the default) and "Abbrechen" at the end of row, for a dialog without help; Cancel
+// rejects the dialog, OK is the dialog's to connect.
+QPushButton* AddOkAndCancel(QDialog& page, QBoxLayout& row);
 // Help (where there is a help button) shows the page's help box. OK runs commit and closes the page
 // with OK unless commit returns false (a field failed its check and the page stays open).
 void ConnectHelpAndOk(QDialog& page, const PageButtons& buttons, UserInterface& ui, HelpText help,

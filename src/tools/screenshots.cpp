@@ -27,8 +27,13 @@
 #include "pages/DuplexKonfig.h"
 #include "pages/Funkkreiskonfiguration.h"
 #include "pages/HeadsetKonfig.h"
+#include "pages/HoererLSKonfig.h"
+#include "pages/NFKonfig.h"
+#include "pages/NFKonfigHoerer.h"
+#include "pages/NFKonfigTonband.h"
 #include "pages/NFMute.h"
 #include "pages/NFSquelchKonfig.h"
+#include "pages/PageControls.h"
 #include "pages/Sendezeitbegrenzung.h"
 #include "pages/Squelchkonfiguration.h"
 #include "pages/TXKonfig.h"
@@ -37,6 +42,9 @@
 #include "pages/TonfolgeKonfig.h"
 #include "pages/TonrufauswerterKonfig.h"
 #include "pages/Tonrufauswertung.h"
+#include "procedures/Ausgabepegel.h"
+#include "procedures/AusgabepegelAendern.h"
+#include "procedures/Eingangsverstaerkung.h"
 #include "sim/SimulatedUnit.h"
 #include "ui/QtUserInterface.h"
 
@@ -182,6 +190,22 @@ int main(int argc, char** argv) {
     std::string fmsText = "6A1234567C";
     DetailFMS fmsDetail(fmsText, silent);
     camera.Take(fmsDetail, "detailfms");
+    NFKonfig afToLoudspeaker(window.Image(), silent);
+    camera.Take(afToLoudspeaker, "nfkonfig");
+    NFKonfigHoerer afToHandset(window.Image(), silent);
+    camera.Take(afToHandset, "nfkonfighoerer");
+    NFKonfigTonband afToTape(window.Image(), silent);
+    camera.Take(afToTape, "nfkonfigtonband");
+    HoererLSKonfig handsetAndLoudspeaker(window.Image(), silent);
+    camera.Take(handsetAndLoudspeaker, "hoererlskonfig");
+    Ausgabepegel outputLevels(window.Image(), silent);
+    camera.Take(outputLevels, "ausgabepegel");
+    AusgabepegelAendern changeLevel(window.Image(), {'2', '3'});
+    camera.Take(changeLevel, "ausgabepegelaendern");
+    camera.TakeMessage("ausgabepegel-alle", ToQString(AusgabepegelModel::kSummaryCaption),
+                       ToQString(AusgabepegelModel::Summary(window.Image())), MessageIcon::None);
+    Eingangsverstaerkung inputGain(window.Image(), silent);
+    camera.Take(inputGain, "eingangsverstaerkung");
     auto save = MakeFileDialog(nullptr, true);
     save->setOption(QFileDialog::DontUseNativeDialog);
     save->setDirectory(ports.path());

@@ -5,6 +5,8 @@
 #include "pages/model/DuplexKonfigModel.h"
 #include "pages/model/FunkkreiskonfigurationModel.h"
 #include "pages/model/HeadsetKonfigModel.h"
+#include "pages/model/HoererLSKonfigModel.h"
+#include "pages/model/NFKonfigModel.h"
 #include "pages/model/NFMuteModel.h"
 #include "pages/model/NFSquelchKonfigModel.h"
 #include "pages/model/SendezeitbegrenzungModel.h"
@@ -15,6 +17,8 @@
 #include "pages/model/TonfolgeKonfigModel.h"
 #include "pages/model/TonrufauswerterKonfigModel.h"
 #include "pages/model/TonrufauswertungModel.h"
+#include "procedures/model/AusgabepegelModel.h"
+#include "procedures/model/EingangsverstaerkungModel.h"
 
 namespace orvan {
 
@@ -31,6 +35,11 @@ std::vector<NamedSetting> AfSquelchSettings(const Register& image) {
         .Settings();
 }
 
+template <const AfOutput& output>
+std::vector<NamedSetting> AfRoutingSettings(const Register& image) {
+    return NFKonfigModel(image, output).Settings();
+}
+
 constexpr CataloguedPage kPages[] = {
     {BUSYOutKonfigModel::kTitle, &SettingsOf<BUSYOutKonfigModel>},
     {BUSYInKonfigModel::kTitle, &SettingsOf<BUSYInKonfigModel>},
@@ -39,7 +48,11 @@ constexpr CataloguedPage kPages[] = {
     {FunkkreiskonfigurationModel::kTitle, &SettingsOf<FunkkreiskonfigurationModel>},
     {TXKonfigModel::kTitle, &SettingsOf<TXKonfigModel>},
     {DuplexKonfigModel::kTitle, &SettingsOf<DuplexKonfigModel>},
+    {NFKonfigModel::kLoudspeaker.title, &AfRoutingSettings<NFKonfigModel::kLoudspeaker>},
+    {NFKonfigModel::kHandset.title, &AfRoutingSettings<NFKonfigModel::kHandset>},
+    {NFKonfigModel::kTape.title, &AfRoutingSettings<NFKonfigModel::kTape>},
     {NFMuteModel::kTitle, &SettingsOf<NFMuteModel>},
+    {HoererLSKonfigModel::kTitle, &SettingsOf<HoererLSKonfigModel>},
     {TonbandrelaisKonfigModel::kTitle, &SettingsOf<TonbandrelaisKonfigModel>},
     {HeadsetKonfigModel::kTitle, &SettingsOf<HeadsetKonfigModel>},
     {SendezeitbegrenzungModel::kTitle, &SettingsOf<SendezeitbegrenzungModel>},
@@ -47,6 +60,8 @@ constexpr CataloguedPage kPages[] = {
     {TonfolgeKonfigModel::kTitle, &SettingsOf<TonfolgeKonfigModel>},
     {TonrufauswertungModel::kTitle, &SettingsOf<TonrufauswertungModel>},
     {TonrufauswerterKonfigModel::kTitle, &TonrufauswerterKonfigModel::ImageSettings},
+    {AusgabepegelModel::kTitle, &AusgabepegelModel::Settings},
+    {EingangsverstaerkungModel::kTitle, &SettingsOf<EingangsverstaerkungModel>},
 };
 
 }  // namespace

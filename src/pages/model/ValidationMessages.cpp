@@ -17,6 +17,8 @@ std::string TextLengthMessage(int limit) {
 
 std::string HexValueMessage() {
     return "Hexwert eingeben!";
-}
+    std::string NumberMessage() {
+        return "Geben Sie eine Zahl ein.";
+    }
 
 }  // namespace orvan
