@@ -27,11 +27,14 @@ enum class Identification {
 
 enum class Fault {
     None,
-    Silent,              // never answers anything
-    SilentAfterBanner,   // identifies, then answers nothing
-    StopAfterReplies,    // stops answering after faultAfter register replies
-    HangUpAfterReplies,  // closes the line after faultAfter register replies
-    Garbage,             // answers every command with endless garbage
+    Silent,                 // never answers anything
+    SilentAfterBanner,      // identifies, then answers nothing
+    StopAfterReplies,       // stops answering after faultAfter register replies
+    HangUpAfterReplies,     // closes the line after faultAfter register replies
+    Garbage,                // answers every command with endless garbage
+    StrayLineBeforeBanner,  // an end marker left over from an earlier transfer precedes the banner
+    LostLineFeed,           // register reply number faultAfter (from 0) loses its "\n"
+    MissingReply,           // register reply number faultAfter (from 0) never comes
 };
 
 struct UnitOptions {
@@ -92,6 +95,8 @@ class SimulatedUnit {
     std::string Obey(const std::string& command);
     bool FaultStrikes(const std::string& command) const;
     bool Withheld(const std::string& command) const;
+    // The line faults: a stray line, a lost line feed, a missing reply.
+    void Disturb(const std::string& command, std::string& answer) const;
     void ResetToFactory();
 
     UnitOptions options_;
