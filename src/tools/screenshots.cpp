@@ -18,7 +18,6 @@
 #include "app/CVEXA2aApp.h"
 #include "app/CVEXA2aDlg.h"
 #include "app/EinzelnesRegister.h"
-#include "ui/QtUserInterface.h"
 #include "app/ShellTexts.h"
 #include "app/VersionText.h"
 #include "link/DeviceMessages.h"
@@ -26,6 +25,7 @@
 #include "pages/NFSquelchKonfig.h"
 #include "pages/Squelchkonfiguration.h"
 #include "sim/SimulatedUnit.h"
+#include "ui/QtUserInterface.h"
 
 namespace {
 
@@ -46,6 +46,7 @@ class SilentUserInterface : public UserInterface {
     }
     QString OpenFileName(QWidget*) override { return {}; }
     QString SaveFileName(QWidget*) override { return {}; }
+    QString ChooseFile(QWidget*, const FileRequest&) override { return {}; }
 };
 
 class Camera {

@@ -12,7 +12,7 @@ namespace orvan {
 
 // Answers messages and file dialogs as scripted and records everything it was shown.
 class FakeUserInterface : public UserInterface {
-public:
+  public:
     struct Shown {
         QString caption;
         QString text;
@@ -32,10 +32,15 @@ public:
     }
     QString OpenFileName(QWidget*) override { return NextPath(openPaths, openDialogs); }
     QString SaveFileName(QWidget*) override { return NextPath(savePaths, saveDialogs); }
+    QString ChooseFile(QWidget*, const FileRequest& request) override {
+        fileRequests.push_back(request);
+        return request.save ? NextPath(savePaths, saveDialogs) : NextPath(openPaths, openDialogs);
+    }
 
     QStringList Texts() const {
         QStringList texts;
-        for (const Shown& shown : messages) texts << shown.text;
+        for (const Shown& shown : messages)
+            texts << shown.text;
         return texts;
     }
 
@@ -43,13 +48,15 @@ public:
     std::deque<QString> openPaths;      // next paths of the open dialog; empty: cancelled
     std::deque<QString> savePaths;      // next paths of the save dialog; empty: cancelled
     std::vector<Shown> messages;
+    std::vector<FileRequest> fileRequests;  // the dialogs shown through ChooseFile
     int openDialogs = 0;
     int saveDialogs = 0;
 
-private:
+  private:
     static QString NextPath(std::deque<QString>& paths, int& count) {
         ++count;
-        if (paths.empty()) return {};
+        if (paths.empty())
+            return {};
         QString path = paths.front();
         paths.pop_front();
         return path;
