@@ -2,6 +2,7 @@
 // the unit's faults and closing the window while a transfer runs.
 #include <QLabel>
 
+#include "../UnitCommands.h"
 #include "ShellTestSupport.h"
 #include "app/ShellTexts.h"
 #include "app/VersionText.h"
@@ -217,6 +218,10 @@ TEST_F(Transfer, FactoryResetSendsThreeCommandsThenReadsTheFactoryValues) {
     ASSERT_TRUE(WaitForTransferEnd());
     EXPECT_EQ(Unit().FactoryResets(), 1);
     EXPECT_EQ(Unit().CommandsReceived("$PROGSTART"), 2);
+    const std::vector<TimedCommand> commands = CommandsIn(Unit().Trace());
+    ASSERT_GE(commands.size(), 4u);
+    EXPECT_EQ(commands[3].text, "$PROGSTART");
+    EXPECT_GE(commands[3].time - commands[2].time, Timing{}.Scaled(10).factoryResetPause / 2);
     EXPECT_EQ(Image().Value(10), sim::SimulatedUnit::FactoryTable()[10]);
     EXPECT_TRUE(Tree().isEnabled());
 }

@@ -10,8 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "../UnitCommands.h"
 #include "core/Register.h"
 #include "link/DeviceMessages.h"
+#include "link/Timing.h"
 #include "sim/SimulatedUnit.h"
 
 namespace orvan {
@@ -158,6 +160,13 @@ TEST_F(CliTest, FactoryResetReadsTheFactoryValuesBack) {
         << reset.err;
     EXPECT_EQ(std::count(reset.err.begin(), reset.err.end(), '\n'), 1);
     EXPECT_EQ(unit.FactoryResets(), 1);
+    // The unit restarts between the reset's end command and the read's start command.
+    const std::vector<test::TimedCommand> commands = test::CommandsIn(unit.Trace());
+    const std::size_t resetEnd = test::FindCommand(commands, "$PROGENDE");
+    ASSERT_LT(resetEnd + 1, commands.size());
+    EXPECT_EQ(commands[resetEnd + 1].text, "$PROGSTART");
+    EXPECT_GE(commands[resetEnd + 1].time - commands[resetEnd].time,
+              Timing{}.factoryResetPause / 2);
     const std::string factory = sim::SimulatedUnit::FactoryTable()[214];
     EXPECT_NE(Slurp(file).find("R214 " + factory + "\r\n"), std::string::npos);
 }
