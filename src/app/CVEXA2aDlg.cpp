@@ -23,11 +23,11 @@
 #include "app/PortSelector.h"
 #include "app/ShellTexts.h"
 #include "app/VersionText.h"
+#include "ui/Widgets.h"
 #include "link/DeviceMessages.h"
 #include "link/FactoryReset.h"
 #include "link/SystemPort.h"
 #include "link/TracingPort.h"
-#include "ui/Widgets.h"
 
 namespace orvan {
 

@@ -11,6 +11,7 @@
 
 #include "app/FileCommands.h"
 #include "app/GuiTransferObserver.h"
+#include "ui/QtUserInterface.h"
 #include "app/Topics.h"
 #include "core/Backups.h"
 #include "core/PortFolder.h"
@@ -18,7 +19,6 @@
 #include "link/PortTrace.h"
 #include "link/Timing.h"
 #include "link/TransferThread.h"
-#include "ui/QtUserInterface.h"
 
 class QEventLoop;
 class QLabel;

@@ -34,7 +34,7 @@ bool ParseFault(std::string_view text, UnitOptions& unit) {
         {"silent", Fault::Silent},
         {"silent-after-banner", Fault::SilentAfterBanner},
         {"garbage", Fault::Garbage},
-        {"stray-line", Fault::StrayLineBeforeBanner},
+        {"stray-line", Fault::StrayLine},
     };
     static const std::map<std::string, Fault, std::less<>> counted = {
         {"stop-after", Fault::StopAfterReplies},

@@ -192,7 +192,7 @@ bool SimulatedUnit::Withheld(const std::string& command) const {
     switch (options_.fault) {
         case Fault::None:
         case Fault::HangUpAfterReplies:
-        case Fault::StrayLineBeforeBanner:
+        case Fault::StrayLine:
         case Fault::LostLineFeed:
         case Fault::MissingReply:
             return false;
@@ -208,7 +208,7 @@ bool SimulatedUnit::Withheld(const std::string& command) const {
 }
 
 void SimulatedUnit::Disturb(const std::string& command, std::string& answer) const {
-    if (command == kStart && options_.fault == Fault::StrayLineBeforeBanner) {
+    if (command == kStart && options_.fault == Fault::StrayLine) {
         answer.insert(0, kEndAnswer);
     }
     if (!IsRegisterRead(command) || registerReplies_ != options_.faultAfter || answer.empty()) {

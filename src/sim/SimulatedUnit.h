@@ -27,14 +27,14 @@ enum class Identification {
 
 enum class Fault {
     None,
-    Silent,                 // never answers anything
-    SilentAfterBanner,      // identifies, then answers nothing
-    StopAfterReplies,       // stops answering after faultAfter register replies
-    HangUpAfterReplies,     // closes the line after faultAfter register replies
-    Garbage,                // answers every command with endless garbage
-    StrayLineBeforeBanner,  // an end marker left over from an earlier transfer precedes the banner
-    LostLineFeed,           // register reply number faultAfter (from 0) loses its "\n"
-    MissingReply,           // register reply number faultAfter (from 0) never comes
+    Silent,              // never answers anything
+    SilentAfterBanner,   // identifies, then answers nothing
+    StopAfterReplies,    // stops answering after faultAfter register replies
+    HangUpAfterReplies,  // closes the line after faultAfter register replies
+    Garbage,             // answers every command with endless garbage
+    StrayLine,           // an end marker left from an earlier transfer comes before the banner
+    LostLineFeed,        // register reply number faultAfter (from 0) loses its "\n"
+    MissingReply,        // register reply number faultAfter (from 0) never comes
 };
 
 struct UnitOptions {

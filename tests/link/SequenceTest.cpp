@@ -209,7 +209,7 @@ TEST_F(SequenceTest, ReadEndsWhenTheUnitFallsSilent) {
 }
 
 TEST_F(SequenceTest, ReadWhoseLinesAreOutOfPlaceFailsAndChangesNothing) {
-    for (UnitOptions options : {UnitOptions{.fault = Fault::StrayLineBeforeBanner},
+    for (UnitOptions options : {UnitOptions{.fault = Fault::StrayLine},
                                 UnitOptions{.fault = Fault::LostLineFeed, .faultAfter = 150},
                                 UnitOptions{.fault = Fault::MissingReply, .faultAfter = 150}}) {
         SCOPED_TRACE(static_cast<int>(options.fault));
