@@ -14,9 +14,10 @@ struct TimedCommand {
     std::chrono::steady_clock::time_point time;
 };
 
-// The program's commands in a unit's trace, in order of arrival. Gaps between them are measured
-// where the unit sees them; a loaded machine can only widen the real gaps, while the unit's own
-// lateness in taking bytes can narrow them a little, so tests compare them with half the pause.
+// The program's commands in a unit's trace, in order of arrival. Gaps are measured where the unit
+// sees them: a loaded machine can only widen the real gaps, but the unit may take two commands
+// in one chunk, so tests compare a span of many pauses with half their sum, or a command's
+// arrival with a moment the test took before the program could send it.
 inline std::vector<TimedCommand> CommandsIn(const std::vector<sim::TraceEntry>& trace) {
     std::vector<TimedCommand> commands;
     std::string current;

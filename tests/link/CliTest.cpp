@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -151,6 +152,7 @@ TEST_F(CliTest, FactoryResetReadsTheFactoryValuesBack) {
     // A backup folder that cannot be made costs one line on stderr, never the reset itself.
     fs::create_directories(dir / "data");
     std::ofstream(dir / "data" / "orvan2a") << "in the way";
+    const auto started = std::chrono::steady_clock::now();
     const CliRun reset = Run({"factory-reset", unit.SlavePath(), file.string()});
     ASSERT_EQ(reset.status, 0) << reset.err;
     EXPECT_EQ(
@@ -160,13 +162,13 @@ TEST_F(CliTest, FactoryResetReadsTheFactoryValuesBack) {
         << reset.err;
     EXPECT_EQ(std::count(reset.err.begin(), reset.err.end(), '\n'), 1);
     EXPECT_EQ(unit.FactoryResets(), 1);
-    // The unit restarts between the reset's end command and the read's start command.
+    // The unit restarts before the read starts: its start command comes a whole pause after the
+    // tool was started, whatever the load.
     const std::vector<test::TimedCommand> commands = test::CommandsIn(unit.Trace());
     const std::size_t resetEnd = test::FindCommand(commands, "$PROGENDE");
     ASSERT_LT(resetEnd + 1, commands.size());
     EXPECT_EQ(commands[resetEnd + 1].text, "$PROGSTART");
-    EXPECT_GE(commands[resetEnd + 1].time - commands[resetEnd].time,
-              Timing{}.factoryResetPause / 2);
+    EXPECT_GE(commands[resetEnd + 1].time - started, Timing{}.factoryResetPause);
     const std::string factory = sim::SimulatedUnit::FactoryTable()[214];
     EXPECT_NE(Slurp(file).find("R214 " + factory + "\r\n"), std::string::npos);
 }

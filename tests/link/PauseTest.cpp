@@ -80,10 +80,10 @@ TEST_F(PauseTest, SendWaitsAfterEveryWriteCommandAndAfterTheEndCommand) {
     ASSERT_EQ(end, first + kRegisterCount);
     ASSERT_EQ(commands[0].text, "$PROGSTART");
 
-    EXPECT_GE(commands[0].time - started, timing.sendStartDelay / 2);
-    // 299 pauses between the first and the last write, one more before the end command.
-    EXPECT_GE(commands[end - 1].time - commands[first].time, 299 * timing.writeCommandPause / 2);
-    EXPECT_GE(commands[end].time - commands[end - 1].time, timing.writeCommandPause / 2);
+    EXPECT_GE(commands[0].time - started, timing.sendStartDelay);
+    // A pause after each of the 300 writes, the last one before the end command. Single gaps can
+    // arrive at the unit in one chunk; only their sum is certain.
+    EXPECT_GE(commands[end].time - commands[first].time, 300 * timing.writeCommandPause / 2);
     // The port stays open (the worker runs) for the pause after the end command.
     EXPECT_GE(ended - commands[end].time, timing.afterEndCommand / 2);
 }
