@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds and runs every test: the normal build, the sanitizer build, the Windows cross build and a
-# short run of each fuzz target. "--quick" runs the normal build's tests only.
+# Builds and runs every test: the normal build, the sanitizer builds, the Windows cross build and
+# a short run of each fuzz target. "--quick" runs the normal build's tests only.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -22,6 +22,12 @@ cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DORVAN_SANITIZE=ON >/dev/null
 cmake --build build-asan -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir build-asan --output-on-failure -j"$jobs"
+
+step "ThreadSanitizer (link and simulator tests)"
+cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=Debug -DORVAN_TSAN=ON -DORVAN_GUI=OFF >/dev/null
+cmake --build build-tsan -j"$jobs" --target link_tests sim_tests
+TSAN_OPTIONS=halt_on_error=1 build-tsan/bin/sim_tests
+TSAN_OPTIONS=halt_on_error=1 build-tsan/bin/link_tests
 
 step "Windows cross build (core, link, command-line tool)"
 cmake -S . -B build-win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DORVAN_GUI=OFF \

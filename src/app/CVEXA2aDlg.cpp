@@ -19,6 +19,7 @@
 #include "app/AboutBox.h"
 #include "app/AppIcon.h"
 #include "app/CAboutDlg.h"
+#include "app/ExtrasMenu.h"
 #include "app/PortSelector.h"
 #include "app/ShellTexts.h"
 #include "app/VersionText.h"
@@ -26,6 +27,7 @@
 #include "link/DeviceMessages.h"
 #include "link/FactoryReset.h"
 #include "link/SystemPort.h"
+#include "link/TracingPort.h"
 
 namespace orvan {
 
@@ -40,12 +42,13 @@ std::unique_ptr<SerialPort> PortOf(MainWindowSetup& setup) {
 }  // namespace
 
 CVEXA2aDlg::CVEXA2aDlg(MainWindowSetup setup)
-    : image_(PortOf(setup)),
+    : image_(std::make_unique<TracingPort>(PortOf(setup), trace_)),
       ui_(setup.ui != nullptr ? *setup.ui : qtUi_),
       timing_(setup.timing),
       topics_(setup.topics),
       files_(image_, ui_, this),
-      observer_(ui_, this) {
+      observer_(ui_, this),
+      backupFolder_(setup.backupFolder) {
     image_.Reset();
     setWindowTitle(kProgramTitle);
     setWindowIcon(ApplicationIcon());
@@ -142,12 +145,16 @@ void CVEXA2aDlg::BuildMenus() {
     auto addItem = [](QMenu* menu, const QString& text) { return menu->addAction(text); };
     connect(addItem(fileMenu_, "&Neu"), &QAction::triggered, this, [this] { files_.New(); });
     connect(addItem(fileMenu_, "Ö&ffnen ..."), &QAction::triggered, this, &CVEXA2aDlg::OpenFile);
+    connect(addItem(fileMenu_, kOpenBackupsItem), &QAction::triggered, this,
+            &CVEXA2aDlg::OpenBackup);
     connect(addItem(fileMenu_, "&Speichern "), &QAction::triggered, this,
             [this] { files_.Save(); });
     connect(addItem(fileMenu_, "Speichern &unter ..."), &QAction::triggered, this,
             [this] { files_.SaveAs(); });
     fileMenu_->addSeparator();
     connect(addItem(fileMenu_, "&Beenden"), &QAction::triggered, this, &CVEXA2aDlg::Exit);
+
+    extras_ = std::make_unique<ExtrasMenu>(*menuBar, *trace_, ui_, this);
 
     // X11 and Wayland give a program no system menu: the item stands in a menu of its own.
     QMenu* about = menuBar->addMenu("&?");
@@ -255,6 +262,7 @@ void CVEXA2aDlg::StartRead() {
         return;
     }
     BeginBusy();
+    transferKind_ = BackupKind::Read;
     transfer_.StartRead(image_, observer_, timing_);
 }
 
@@ -269,6 +277,7 @@ void CVEXA2aDlg::StartSend() {
         return;
     }
     BeginBusy();
+    transferKind_ = BackupKind::Sent;
     transfer_.StartSend(image_, observer_, timing_);
 }
 
@@ -345,6 +354,13 @@ void CVEXA2aDlg::OpenFile() {
     SetTreeEnabled(true);
 }
 
+void CVEXA2aDlg::OpenBackup() {
+    if (!files_.OpenFrom(QString::fromStdString(backupFolder_.string())))
+        return;
+    send_->setEnabled(true);
+    SetTreeEnabled(true);
+}
+
 void CVEXA2aDlg::Exit() {
     if (exiting_)
         return;
@@ -370,6 +386,20 @@ void CVEXA2aDlg::OnTransferEnded(const TransferOutcome& outcome) {
     send_->setEnabled(states.send);
     version_->setEnabled(states.version);
     EndBusy(states.tree);
+    KeepBackup(outcome);
+}
+
+void CVEXA2aDlg::KeepBackup(const TransferOutcome& outcome) {
+    if (outcome.result != TransferResult::Success)
+        return;
+    const BackupResult backup = SaveBackup(image_, transferKind_, currentPort_, backupFolder_);
+    if (backup.Succeeded())
+        return;
+    ui_.ShowMessage(this, {},
+                    QString(kBackupFailedText) + "\n" +
+                        QString::fromStdString(backup.path.string()) + "\n" +
+                        QString::fromStdString(backup.reason),
+                    MessageIcon::Warning, MessageButtons::Ok);
 }
 
 void CVEXA2aDlg::BeginBusy() {

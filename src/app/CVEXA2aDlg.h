@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <span>
@@ -12,8 +13,10 @@
 #include "app/GuiTransferObserver.h"
 #include "ui/QtUserInterface.h"
 #include "app/Topics.h"
+#include "core/Backups.h"
 #include "core/PortFolder.h"
 #include "core/Register.h"
+#include "link/PortTrace.h"
 #include "link/Timing.h"
 #include "link/TransferThread.h"
 
@@ -26,6 +29,7 @@ class QTreeWidget;
 
 namespace orvan {
 
+class ExtrasMenu;
 class PortSelector;
 
 // What the main window is built from; the defaults are the program's, tests replace them.
@@ -35,6 +39,7 @@ struct MainWindowSetup {
     std::unique_ptr<SerialPort> port;  // null: this system's port on portFolder
     Timing timing;
     std::span<const Topic> topics = DispatchTable();
+    std::filesystem::path backupFolder = DefaultBackupFolder();
 };
 
 // The main window: port choice, read and send with progress, factory reset, version, info, the
@@ -81,7 +86,9 @@ class CVEXA2aDlg : public QDialog {
     void OnTreeSelection();
 
     void OpenFile();
+    void OpenBackup();
     void Exit();
+    void KeepBackup(const TransferOutcome& outcome);
 
     void StepProgress();
     void OnTransferEnded(const TransferOutcome& outcome);
@@ -91,6 +98,8 @@ class CVEXA2aDlg : public QDialog {
     void WaitForTransferEnd();
     void ReportPortFailure();
 
+    // Before the image: its port records into the trace.
+    std::shared_ptr<PortTrace> trace_ = std::make_shared<PortTrace>();
     Register image_;
     QtUserInterface qtUi_;
     UserInterface& ui_;
@@ -107,6 +116,9 @@ class CVEXA2aDlg : public QDialog {
     bool exiting_ = false;
     bool topicPending_ = false;
     QEventLoop* endWait_ = nullptr;
+    std::filesystem::path backupFolder_;
+    BackupKind transferKind_ = BackupKind::Read;
+    std::unique_ptr<ExtrasMenu> extras_;
 
     PortSelector* portSelector_ = nullptr;
     QPushButton* help_ = nullptr;

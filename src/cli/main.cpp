@@ -1,13 +1,19 @@
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <memory>
 #include <string>
 #include <thread>
 
 #include "cli/CliObserver.h"
+#include "core/Backups.h"
+#include "core/FileAccess.h"
 #include "core/RegisterFile.h"
 #include "link/DeviceMessages.h"
 #include "link/FactoryReset.h"
+#include "link/PortTrace.h"
 #include "link/SystemPort.h"
+#include "link/TracingPort.h"
 #include "link/TransferThread.h"
 
 namespace orvan {
@@ -18,11 +24,16 @@ constexpr int kExitUsage = 2;
 
 constexpr const char* kUsage =
     "Aufruf:\n"
+    "  orvan2a-cli [--trace PROTOKOLL] BEFEHL ...\n"
     "  orvan2a-cli ports                     Ports auflisten, die sich öffnen lassen\n"
     "  orvan2a-cli read PORT DATEI           Gerät auslesen, als Registerdatei speichern\n"
     "  orvan2a-cli send PORT DATEI           Registerdatei laden und zum Gerät senden\n"
     "  orvan2a-cli factory-reset PORT DATEI  Gerät auf Werkseinstellungen zurücksetzen,\n"
     "                                        auslesen und als Registerdatei speichern\n"
+    "  orvan2a-cli backups                   Sicherungskopien auflisten, die neueste zuletzt\n"
+    "--trace PROTOKOLL zeichnet jedes gesendete und empfangene Byte in PROTOKOLL auf.\n"
+    "Jedes gelesene und gesendete Abbild wird als Sicherungskopie abgelegt in\n"
+    "$XDG_DATA_HOME/orvan2a/Sicherungen (sonst ~/.local/share/orvan2a/Sicherungen).\n"
     "PORT ist COMn (zum Beispiel COM1) oder ein Gerätepfad (zum Beispiel /dev/ttyUSB0).\n";
 
 int Fail(const std::string& text) {
@@ -61,14 +72,30 @@ std::string WithoutLineEnd(std::string text) {
     return text;
 }
 
+// A backup that cannot be written is reported and never fails the transfer.
+void KeepBackup(const Register& image, BackupKind kind, const std::string& port) {
+    const BackupResult backup = SaveBackup(image, kind, port);
+    if (!backup.Succeeded()) {
+        std::fprintf(stderr, "Die Sicherungskopie konnte nicht gespeichert werden: %s: %s\n",
+                     backup.path.string().c_str(), backup.reason.c_str());
+    }
+}
+
+int ListBackupFiles() {
+    for (const std::filesystem::path& path : ListBackups(DefaultBackupFolder()))
+        std::printf("%s\n", path.string().c_str());
+    return 0;
+}
+
 // Reads the unit (port already open) and saves the image; no file is touched on failure.
-int ReadAndSave(Register& image, const std::string& file) {
+int ReadAndSave(Register& image, const std::string& port, const std::string& file) {
     CliObserver observer(kRegisterCount);
     TransferThread worker;
     worker.StartRead(image, observer);
     worker.Join();
     if (observer.Outcome().result != TransferResult::Success)
         return kExitFailure;
+    KeepBackup(image, BackupKind::Read, port);
     image.fileName = file;
     const FileResult saved = SaveToFile(image);
     if (!saved.Succeeded()) {
@@ -83,7 +110,7 @@ int Read(Register& image, const std::string& port, const std::string& file) {
     std::string failure;
     if (!OpenPort(image, port, failure))
         return Fail(failure);
-    return ReadAndSave(image, file);
+    return ReadAndSave(image, port, file);
 }
 
 int Send(Register& image, const std::string& port, const std::string& file) {
@@ -104,6 +131,7 @@ int Send(Register& image, const std::string& port, const std::string& file) {
     worker.Join();
     switch (observer.Outcome().result) {
         case TransferResult::Success:
+            KeepBackup(image, BackupKind::Sent, port);
             return 0;
         case TransferResult::EarlyEnd:
             return Fail("Das Gerät hat die Übertragung beendet, bevor Register gesendet wurden.");
@@ -120,7 +148,7 @@ int FactoryReset(Register& image, const std::string& port, const std::string& fi
     std::this_thread::sleep_for(Timing{}.factoryResetPause);
     if (!OpenPort(image, port, failure))
         return Fail(failure);
-    return ReadAndSave(image, file);
+    return ReadAndSave(image, port, file);
 }
 
 int Run(int argc, char** argv) {
@@ -128,10 +156,26 @@ int Run(int argc, char** argv) {
         std::fputs(kUsage, stdout);
         return 0;
     }
+    auto trace = std::make_shared<PortTrace>();
+    if (argc > 1 && std::strcmp(argv[1], "--trace") == 0) {
+        if (argc < 4) {
+            std::fputs(kUsage, stderr);
+            return kExitUsage;
+        }
+        // Reported before anything is sent: a session without its trace is of no use to support.
+        if (const std::error_code error = trace->Start(PathFromText(argv[2]))) {
+            return Fail(std::string("Das Verbindungsprotokoll konnte nicht angelegt werden: ") +
+                        argv[2] + ": " + GermanReason(error, "Ordner nicht gefunden"));
+        }
+        argc -= 2;
+        argv += 2;
+    }
     const std::string command = argc > 1 ? argv[1] : "";
-    Register image(MakeSystemPort());
+    Register image(std::make_unique<TracingPort>(MakeSystemPort(), trace));
     if (command == "ports" && argc == 2)
         return ListPorts(image);
+    if (command == "backups" && argc == 2)
+        return ListBackupFiles();
     if (argc == 4) {
         const std::string port = PortArgument(argv[2]);
         const std::string file = argv[3];

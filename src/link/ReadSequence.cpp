@@ -108,7 +108,11 @@ void ReadSequence::Run() {
     image_.WriteText(std::string(protocol::kEnd));
     image_.ClosePort();
 
-    ParseReadReply(reply.Text(), image_);
+    if (!ParseReadReply(reply.Text(), image_)) {
+        observer_.ShowMessage({kErrorCaption, kIncompleteReplyText, MessageIcon::Error});
+        observer_.End({TransferResult::Incomplete, kFailureButtons});
+        return;
+    }
     observer_.End({TransferResult::Success, kSuccessButtons});
 }
 

@@ -134,17 +134,19 @@ void PtyHost::Impl::ReadInput() {
 
 void PtyHost::Impl::WriteOutput() {
     const std::size_t size = pacer.On() ? 1 : pending_.size();
-    const ssize_t count = ::write(pty.Master(), pending_.data(), size);
-    if (count <= 0) {
-        return;
-    }
-    const auto now = Clock::now();
-    const auto written = static_cast<std::size_t>(count);
     {
+        // Held across the write: whoever has read these bytes from the slave and then asks for
+        // the trace finds them in it.
         std::lock_guard lock(mutex);
-        trace.Record(true, std::string_view(pending_).substr(0, written), now);
+        const auto now = Clock::now();
+        const ssize_t count = ::write(pty.Master(), pending_.data(), size);
+        if (count <= 0) {
+            return;
+        }
+        trace.Record(true, std::string_view(pending_).substr(0, static_cast<std::size_t>(count)),
+                     now);
+        pending_.erase(0, static_cast<std::size_t>(count));
     }
-    pending_.erase(0, written);
     pacer.ByteSent();
 }
 

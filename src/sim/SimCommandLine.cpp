@@ -27,16 +27,20 @@ std::optional<int> ParseCount(std::string_view text) {
     return value;
 }
 
-// "silent", "silent-after-banner", "stop-after:N", "hangup-after:N", "garbage".
+// "silent", "silent-after-banner", "stop-after:N", "hangup-after:N", "garbage", "stray-line",
+// "lost-line-feed:N", "missing-reply:N".
 bool ParseFault(std::string_view text, UnitOptions& unit) {
     static const std::map<std::string, Fault, std::less<>> plain = {
         {"silent", Fault::Silent},
         {"silent-after-banner", Fault::SilentAfterBanner},
         {"garbage", Fault::Garbage},
+        {"stray-line", Fault::StrayLine},
     };
     static const std::map<std::string, Fault, std::less<>> counted = {
         {"stop-after", Fault::StopAfterReplies},
         {"hangup-after", Fault::HangUpAfterReplies},
+        {"lost-line-feed", Fault::LostLineFeed},
+        {"missing-reply", Fault::MissingReply},
     };
     if (const auto it = plain.find(text); it != plain.end()) {
         unit.fault = it->second;
@@ -112,7 +116,8 @@ std::string SimUsage() {
            "  --trace DATEI         jedes Byte mit Zeitstempel in DATEI protokollieren\n"
            "  --ident ART           full | no-option | vx22 | vexa-space | wrong | position-zero\n"
            "  --fault FEHLER        silent | silent-after-banner | stop-after:N |\n"
-           "                        hangup-after:N | garbage\n"
+           "                        hangup-after:N | garbage | stray-line |\n"
+           "                        lost-line-feed:N | missing-reply:N\n"
            "  --ports-folder ORDNER Ordner der COMn-Verknüpfungen\n"
            "  --no-register         keine COMn-Verknüpfung anlegen\n"
            "  --verbose             jedes empfangene Kommando ausgeben\n"

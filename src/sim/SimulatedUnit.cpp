@@ -147,6 +147,7 @@ std::string SimulatedUnit::Execute(const std::string& command) {
     if (Withheld(command)) {
         return {};
     }
+    Disturb(command, answer);
     if (IsRegisterRead(command)) {
         ++registerReplies_;
     }
@@ -191,6 +192,9 @@ bool SimulatedUnit::Withheld(const std::string& command) const {
     switch (options_.fault) {
         case Fault::None:
         case Fault::HangUpAfterReplies:
+        case Fault::StrayLine:
+        case Fault::LostLineFeed:
+        case Fault::MissingReply:
             return false;
         case Fault::Silent:
         case Fault::Garbage:
@@ -201,6 +205,20 @@ bool SimulatedUnit::Withheld(const std::string& command) const {
             return struck_;
     }
     return false;
+}
+
+void SimulatedUnit::Disturb(const std::string& command, std::string& answer) const {
+    if (command == kStart && options_.fault == Fault::StrayLine) {
+        answer.insert(0, kEndAnswer);
+    }
+    if (!IsRegisterRead(command) || registerReplies_ != options_.faultAfter || answer.empty()) {
+        return;
+    }
+    if (options_.fault == Fault::LostLineFeed) {
+        answer.pop_back();
+    } else if (options_.fault == Fault::MissingReply) {
+        answer.clear();
+    }
 }
 
 void SimulatedUnit::ResetToFactory() {

@@ -32,6 +32,9 @@ enum class Fault {
     StopAfterReplies,    // stops answering after faultAfter register replies
     HangUpAfterReplies,  // closes the line after faultAfter register replies
     Garbage,             // answers every command with endless garbage
+    StrayLine,           // an end marker left from an earlier transfer comes before the banner
+    LostLineFeed,        // register reply number faultAfter (from 0) loses its "\n"
+    MissingReply,        // register reply number faultAfter (from 0) never comes
 };
 
 struct UnitOptions {
@@ -92,6 +95,8 @@ class SimulatedUnit {
     std::string Obey(const std::string& command);
     bool FaultStrikes(const std::string& command) const;
     bool Withheld(const std::string& command) const;
+    // The line faults: a stray line, a lost line feed, a missing reply.
+    void Disturb(const std::string& command, std::string& answer) const;
     void ResetToFactory();
 
     UnitOptions options_;

@@ -5,6 +5,7 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFileDialog>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -67,6 +68,7 @@ class SilentUserInterface : public UserInterface {
     }
     QString OpenFileName(QWidget*) override { return {}; }
     QString SaveFileName(QWidget*) override { return {}; }
+    QString ChooseFile(QWidget*, const FileRequest&) override { return {}; }
 };
 
 class Camera {
@@ -151,6 +153,7 @@ int main(int argc, char** argv) {
     setup.ui = &silent;
     setup.portFolder = ports.path().toStdString();
     setup.timing = Timing{}.Scaled(10);
+    setup.backupFolder = ports.filePath("Sicherungen").toStdString();  // not the user's backups
     CVEXA2aDlg window(std::move(setup));
     camera.Take(window, "main-window");
 
@@ -226,5 +229,16 @@ int main(int argc, char** argv) {
                        MessageIcon::None);
     camera.TakeMessage("single-register-help", EinzelnesRegisterModel::kHelpCaption,
                        EinzelnesRegisterModel::HelpText(), MessageIcon::Information);
+    camera.TakeMessage("read-incomplete", kErrorCaption, kIncompleteReplyText, MessageIcon::Error);
+    camera.TakeMessage("backup-failed", {},
+                       QString(kBackupFailedText) + "\n" +
+                           "/home/technik/.local/share/orvan2a/Sicherungen/"
+                           "2026-12-08_14-03-27_gelesen_COM3.rvx2a2\n" +
+                           "Kein Speicherplatz auf dem Datenträger",
+                       MessageIcon::Warning);
+    for (QMenu* menu : window.findChildren<QMenu*>()) {
+        if (menu->title() == kExtrasMenuTitle)
+            camera.Take(*menu, "menu-extras");
+    }
     return camera.Ok() ? 0 : 1;
 }

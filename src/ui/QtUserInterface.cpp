@@ -68,8 +68,7 @@ MessageAnswer ToAnswer(QMessageBox::StandardButton button, MessageButtons button
     return MessageAnswer::Ok;
 }
 
-QString RunFileDialog(QWidget* parent, bool save) {
-    std::unique_ptr<QFileDialog> dialog = MakeFileDialog(parent, save);
+QString RunFileDialog(std::unique_ptr<QFileDialog> dialog) {
     if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return {};
     return dialog->selectedFiles().front();
@@ -90,11 +89,18 @@ std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* parent, const QString& capt
 }
 
 std::unique_ptr<QFileDialog> MakeFileDialog(QWidget* parent, bool save) {
-    auto dialog = std::make_unique<QFileDialog>(parent, save ? kSaveDialogTitle : kOpenDialogTitle);
-    dialog->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog->setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog->setNameFilter(kFileFilter);
-    dialog->setDefaultSuffix(kFileSuffix);
+    return MakeFileDialog(
+        parent, {save, save ? kSaveDialogTitle : kOpenDialogTitle, kFileFilter, kFileSuffix, {}});
+}
+
+std::unique_ptr<QFileDialog> MakeFileDialog(QWidget* parent, const FileRequest& request) {
+    auto dialog = std::make_unique<QFileDialog>(parent, request.title);
+    dialog->setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog->setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog->setNameFilter(request.filter);
+    dialog->setDefaultSuffix(request.suffix);
+    if (!request.folder.isEmpty())
+        dialog->setDirectory(request.folder);
     return dialog;
 }
 
@@ -107,11 +113,15 @@ MessageAnswer QtUserInterface::ShowMessage(QWidget* parent, const QString& capti
 }
 
 QString QtUserInterface::OpenFileName(QWidget* parent) {
-    return RunFileDialog(parent, false);
+    return RunFileDialog(MakeFileDialog(parent, false));
 }
 
 QString QtUserInterface::SaveFileName(QWidget* parent) {
-    return RunFileDialog(parent, true);
+    return RunFileDialog(MakeFileDialog(parent, true));
+}
+
+QString QtUserInterface::ChooseFile(QWidget* parent, const FileRequest& request) {
+    return RunFileDialog(MakeFileDialog(parent, request));
 }
 
 }  // namespace orvan

@@ -11,6 +11,15 @@ namespace orvan {
 enum class MessageButtons { Ok, OkCancel, YesNo };
 enum class MessageAnswer { Ok, Cancel, Yes, No };
 
+// A file dialog other than the register file dialogs' defaults.
+struct FileRequest {
+    bool save = false;  // save dialog with overwrite confirmation; else open an existing file
+    QString title;
+    QString filter;  // one entry: "Beschreibung (*.ext)"
+    QString suffix;  // appended to a typed name without one
+    QString folder;  // where the dialog starts; empty: its own choice
+};
+
 // Every message box, question and file dialog of the program goes through this service, so that
 // tests can answer them without modal windows.
 class UserInterface {
@@ -23,6 +32,7 @@ class UserInterface {
     // The chosen path, or an empty string when the dialog was cancelled.
     virtual QString OpenFileName(QWidget* parent) = 0;
     virtual QString SaveFileName(QWidget* parent) = 0;
+    virtual QString ChooseFile(QWidget* parent, const FileRequest& request) = 0;
 };
 
 }  // namespace orvan

@@ -32,6 +32,10 @@ public:
     }
     QString OpenFileName(QWidget*) override { return NextPath(openPaths, openDialogs); }
     QString SaveFileName(QWidget*) override { return NextPath(savePaths, saveDialogs); }
+    QString ChooseFile(QWidget*, const FileRequest& request) override {
+        fileRequests.push_back(request);
+        return request.save ? NextPath(savePaths, saveDialogs) : NextPath(openPaths, openDialogs);
+    }
 
     QStringList Texts() const {
         QStringList texts;
@@ -43,6 +47,7 @@ public:
     std::deque<QString> openPaths;      // next paths of the open dialog; empty: cancelled
     std::deque<QString> savePaths;      // next paths of the save dialog; empty: cancelled
     std::vector<Shown> messages;
+    std::vector<FileRequest> fileRequests;  // the dialogs shown through ChooseFile
     int openDialogs = 0;
     int saveDialogs = 0;
 

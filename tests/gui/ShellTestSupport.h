@@ -85,6 +85,7 @@ class ShellTest : public ::testing::Test {
         setup.portFolder = Folder();
         setup.timing = Timing{}.Scaled(10);
         setup.topics = topics;
+        setup.backupFolder = BackupFolder().toStdString();
         window_ = std::make_unique<CVEXA2aDlg>(std::move(setup));
         window_->show();
         return *window_;
@@ -148,6 +149,7 @@ class ShellTest : public ::testing::Test {
     }
     QString FilePath(const QString& name) { return QDir(files_.path()).filePath(name); }
     std::string Folder() const { return ports_.path().toStdString(); }
+    QString BackupFolder() const { return QDir(files_.path()).filePath("Sicherungen"); }
 
     FakeUserInterface ui_;
 

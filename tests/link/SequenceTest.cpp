@@ -208,6 +208,28 @@ TEST_F(SequenceTest, ReadEndsWhenTheUnitFallsSilent) {
     }
 }
 
+TEST_F(SequenceTest, ReadWhoseLinesAreOutOfPlaceFailsAndChangesNothing) {
+    for (UnitOptions options : {UnitOptions{.fault = Fault::StrayLine},
+                                UnitOptions{.fault = Fault::LostLineFeed, .faultAfter = 150},
+                                UnitOptions{.fault = Fault::MissingReply, .faultAfter = 150}}) {
+        SCOPED_TRACE(static_cast<int>(options.fault));
+        observer.Clear();
+        StartUnit(options);
+        Read();
+        ASSERT_TRUE(observer.outcome);
+        EXPECT_EQ(observer.outcome->result, TransferResult::Incomplete);
+        EXPECT_EQ(observer.Texts(), std::vector<std::string>{kIncompleteReplyText});
+        EXPECT_EQ(observer.messages[0].caption, kErrorCaption);
+        EXPECT_EQ(observer.messages[0].icon, MessageIcon::Error);
+        EXPECT_EQ(observer.steps, kRegisterCount);
+        EXPECT_FALSE(observer.outcome->buttons.send || observer.outcome->buttons.version);
+        EXPECT_TRUE(observer.outcome->buttons.read && observer.outcome->buttons.factoryReset);
+        EXPECT_EQ(observer.outcome->buttons.tree, std::optional<bool>(false));
+        EXPECT_FALSE(image->IsPortOpen());
+        ExpectImageUntouched();
+    }
+}
+
 TEST_F(SequenceTest, ReadEndsPromptlyWhenTheAdapterIsUnplugged) {
     StartUnit({.fault = Fault::HangUpAfterReplies, .faultAfter = 50});
     Read();
