@@ -12,17 +12,20 @@
 #include "app/Topics.h"
 #include "core/Register.h"
 #include "pages/NFSquelchKonfig.h"
+#include "pages/TonfolgeKonfig.h"
+#include "pages/TonrufauswerterKonfig.h"
 #include "pages/model/PageCatalogue.h"
 #include "pages/model/Words.h"
+#include "ui/Widgets.h"
 
 namespace orvan {
 namespace {
 
-// Every caption the page shows, in the form setting names are made of.
+// Every caption the page shows as it reads on screen, in the form setting names are made of.
 std::set<std::string> Captions(QWidget& page) {
     std::set<std::string> captions;
     auto add = [&captions](const QString& text) {
-        captions.insert(SettingName({text.toStdString()}));
+        captions.insert(SettingName({AccessibleText(text).toStdString()}));
     };
     for (auto* label : page.findChildren<QLabel*>())
         add(label->text());
@@ -34,10 +37,13 @@ std::set<std::string> Captions(QWidget& page) {
 }
 
 // Each part of the name of a setting the page lists is a caption of the page: the names are
-// the page's own words. A page with no settings (the single register) lists nothing.
-void ExpectNamesShownOn(QWidget& page, const Register& image) {
-    const std::string title = page.windowTitle().toStdString();
-    const std::set<std::string> captions = Captions(page);
+// the page's own words. A page with no settings (the single register) lists nothing. A page
+// opened once per radio circuit lists the settings of all its openings.
+void ExpectNamesShownOn(std::initializer_list<QWidget*> openings, const Register& image) {
+    const std::string title = (*openings.begin())->windowTitle().toStdString();
+    std::set<std::string> captions;
+    for (QWidget* page : openings)
+        captions.merge(Captions(*page));
     for (const CataloguedPage& catalogued : CataloguedPages()) {
         if (catalogued.title != title)
             continue;
@@ -62,13 +68,22 @@ TEST(PageSettingNames, EveryCataloguedSettingIsNamedInTheWordsOfItsOpenPage) {
             continue;
         std::unique_ptr<QDialog> page = topic.factory(image, ui);
         page->show();
-        ExpectNamesShownOn(*page, image);
+        ExpectNamesShownOn({page.get()}, image);
         opened.insert(page->windowTitle().toStdString());
     }
+    // The pages opened from other pages.
     NFSquelchKonfig afSquelch(image, ui, {'2', '2', '2', '2'});
-    afSquelch.show();
-    ExpectNamesShownOn(afSquelch, image);
-    opened.insert(afSquelch.windowTitle().toStdString());
+    TonfolgeKonfig sequence(image, ui);
+    TonrufauswerterKonfig evaluator1(image, 0), evaluator2(image, 1), evaluator3(image, 2),
+        evaluator4(image, 3);
+    const std::initializer_list<QWidget*> subPages[] = {
+        {&afSquelch}, {&sequence}, {&evaluator1, &evaluator2, &evaluator3, &evaluator4}};
+    for (const auto& openings : subPages) {
+        for (QWidget* page : openings)
+            page->show();
+        ExpectNamesShownOn(openings, image);
+        opened.insert((*openings.begin())->windowTitle().toStdString());
+    }
     for (const CataloguedPage& catalogued : CataloguedPages())
         EXPECT_TRUE(opened.contains(std::string(catalogued.title))) << catalogued.title;
 }

@@ -9,6 +9,10 @@
 #include "pages/DuplexKonfig.h"
 #include "pages/Funkkreiskonfiguration.h"
 #include "pages/HeadsetKonfig.h"
+#include "pages/HoererLSKonfig.h"
+#include "pages/NFKonfig.h"
+#include "pages/NFKonfigHoerer.h"
+#include "pages/NFKonfigTonband.h"
 #include "pages/NFMute.h"
 #include "pages/Sendezeitbegrenzung.h"
 #include "pages/Squelchkonfiguration.h"
@@ -16,6 +20,8 @@
 #include "pages/Tastenfunktionen.h"
 #include "pages/TonbandrelaisKonfig.h"
 #include "pages/Tonrufauswertung.h"
+#include "procedures/Ausgabepegel.h"
+#include "procedures/Eingangsverstaerkung.h"
 
 namespace orvan::test {
 namespace {
@@ -205,8 +211,9 @@ TEST_F(TreeDispatch, TheSingleRegisterTopicOpensItsDialogOnTheImage) {
     EXPECT_EQ(title, "Einzelnes Register Lesen/ Schreiben");
 }
 
-// The production table: choosing a built topic runs its own page modally on the window's image.
-TEST_F(TreeDispatch, ProductionTreeOpensTheBuiltPages) {
+// The production table: choosing any topic runs its own page modally on the window's image, and
+// no topic is left without one.
+TEST_F(TreeDispatch, ProductionTreeOpensEveryPage) {
     OpenWindow();
     Tree().setEnabled(true);
     const std::pair<QString, const QMetaObject*> pages[] = {
@@ -223,7 +230,16 @@ TEST_F(TreeDispatch, ProductionTreeOpensTheBuiltPages) {
         {"Tonbandrelais Konfiguration", &TonbandrelaisKonfig::staticMetaObject},
         {"Headset Konfiguration", &HeadsetKonfig::staticMetaObject},
         {"Sendereinstellungen", &Sendezeitbegrenzung::staticMetaObject},
+        {"NF zum Lautsprecher", &NFKonfig::staticMetaObject},
+        {"NF zum Hörer", &NFKonfigHoerer::staticMetaObject},
+        {"NF zum Tonband", &NFKonfigTonband::staticMetaObject},
+        {"Hörer-/LS-Konfiguration (+TETRA)", &HoererLSKonfig::staticMetaObject},
+        {"Ausgabepegel", &Ausgabepegel::staticMetaObject},
+        {"Eingangsverstärkung", &Eingangsverstaerkung::staticMetaObject},
     };
+    ASSERT_EQ(std::size(pages), DispatchTable().size());
+    for (const Topic& topic : DispatchTable())
+        EXPECT_NE(topic.factory, nullptr) << topic.text;
     for (const auto& [topic, page] : pages) {
         QString shownClass;
         OnNextModal([&shownClass](QWidget& modal) {

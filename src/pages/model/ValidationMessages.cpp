@@ -17,8 +17,10 @@ std::string TextLengthMessage(int limit) {
 
 std::string HexValueMessage() {
     return "Hexwert eingeben!";
-    std::string NumberMessage() {
-        return "Geben Sie eine Zahl ein.";
-    }
+}
+
+std::string NumberMessage() {
+    return "Geben Sie eine Zahl ein.";
+}
 
 }  // namespace orvan
