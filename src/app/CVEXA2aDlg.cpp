@@ -26,6 +26,8 @@
 #include "link/DeviceMessages.h"
 #include "link/FactoryReset.h"
 #include "link/SystemPort.h"
+#include "procedures/HSErkennung.h"
+#include "procedures/PotiAbgleich.h"
 
 namespace orvan {
 
@@ -133,6 +135,15 @@ void CVEXA2aDlg::BuildControls() {
     connect(send_, &QPushButton::clicked, this, &CVEXA2aDlg::StartSend);
     connect(factory_, &QPushButton::clicked, this, &CVEXA2aDlg::FactoryReset);
     connect(version_, &QPushButton::clicked, this, &CVEXA2aDlg::ShowVersion);
+    // A live procedure has the port to itself: its dialog is modal and no transfer runs.
+    connect(calibration_, &QPushButton::clicked, this, [this] {
+        if (!busy_)
+            RunPotiAbgleich(image_, currentPort_, ui_, timing_, this);
+    });
+    connect(headset_, &QPushButton::clicked, this, [this] {
+        if (!busy_)
+            RunHSErkennung(image_, currentPort_, ui_, timing_, this);
+    });
     connect(tree_, &QTreeWidget::itemSelectionChanged, this, &CVEXA2aDlg::OnTreeSelection);
 }
 

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+#include <thread>
+
+#include "procedures/model/ProcedureLink.h"
+
+class QWidget;
+
+namespace orvan {
+
+class UserInterface;
+
+// Runs the blocking exchanges of a live procedure, one at a time, on a thread of its own, so
+// that the dialog keeps painting; the dialog shows the wait cursor meanwhile. The end is
+// reported on the window thread. The worker only talks to the unit: messages are the
+// dialog's, shown after the exchange.
+class ExchangeRunner : public QObject {
+  public:
+    explicit ExchangeRunner(QWidget& window);
+    ~ExchangeRunner() override;  // waits for a running exchange
+
+    bool Running() const { return running_; }
+    // work runs on the worker thread, then done on the window thread with work's result.
+    void Start(std::function<ProcedureFailure()> work, std::function<void(ProcedureFailure)> done);
+
+  private:
+    QWidget& window_;
+    std::thread worker_;
+    bool running_ = false;
+};
+
+// The failure's message box, caption "Fehler" with the error icon; nothing for None.
+void ReportProcedureFailure(UserInterface& ui, QWidget* parent, const Register& image,
+                            ProcedureFailure failure);
+
+}  // namespace orvan
