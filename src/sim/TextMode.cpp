@@ -16,7 +16,9 @@ constexpr int kOtherMax = 255;
 constexpr int kTargetLevel = 300;  // mV, what "a" adjusts an input to
 constexpr int kMaxLevel = 999;
 constexpr std::size_t kMaxLine = 16;
-constexpr std::size_t kMaxBurst = 256;
+// At most this many bytes catch up at once after the host thread was held up; a real line
+// cannot burst, so older ones are dropped.
+constexpr int kMaxBacklog = 16;
 
 // The setting at which each input's simulated signal reads exactly 300 mV.
 constexpr std::array<int, kInputCount> kInputTarget = {60, 35, 92, -20};
@@ -305,8 +307,11 @@ std::string TextMode::Stream(Clock::time_point now) {
         streaming_ = true;
         nextByte_ = now;
     }
+    if (now - nextByte_ > kMaxBacklog * kByteTime) {
+        nextByte_ = now - kMaxBacklog * kByteTime;
+    }
     std::string out;
-    while (nextByte_ <= now && out.size() < kMaxBurst) {
+    while (nextByte_ <= now) {
         if (endless_) {
             out += fault_ == TextFault::Dots ? '.' : kFloodDigits[endlessAt_++ % 10];
         } else {
@@ -322,10 +327,6 @@ std::string TextMode::Stream(Clock::time_point now) {
             out += report_[reportAt_++];
         }
         nextByte_ += kByteTime;
-    }
-    // Behind after an idle spell (a full line): carry on from now instead of bursting.
-    if (nextByte_ < now) {
-        nextByte_ = now;
     }
     return out;
 }

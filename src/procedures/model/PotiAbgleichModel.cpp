@@ -116,9 +116,7 @@ ProcedureFailure PotiAbgleichModel::Failed(ProcedureFailure failure) {
     if (failure != ProcedureFailure::None) {
         polling_ = false;
         stalled_ = true;
-        if (failure == ProcedureFailure::PortLost) {
-            image_.ClosePort();
-        }
+        image_.ClosePort();
     }
     return failure;
 }
