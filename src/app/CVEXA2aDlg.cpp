@@ -14,6 +14,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <array>
 #include <thread>
 
 #include "app/AboutBox.h"
@@ -135,14 +136,11 @@ void CVEXA2aDlg::BuildControls() {
     connect(send_, &QPushButton::clicked, this, &CVEXA2aDlg::StartSend);
     connect(factory_, &QPushButton::clicked, this, &CVEXA2aDlg::FactoryReset);
     connect(version_, &QPushButton::clicked, this, &CVEXA2aDlg::ShowVersion);
-    // A live procedure has the port to itself: its dialog is modal and no transfer runs.
     connect(calibration_, &QPushButton::clicked, this, [this] {
-        if (!busy_)
-            RunPotiAbgleich(image_, currentPort_, ui_, timing_, this);
+        RunProcedure([this] { RunPotiAbgleich(image_, currentPort_, ui_, timing_, this); });
     });
     connect(headset_, &QPushButton::clicked, this, [this] {
-        if (!busy_)
-            RunHSErkennung(image_, currentPort_, ui_, timing_, this);
+        RunProcedure([this] { RunHSErkennung(image_, currentPort_, ui_, timing_, this); });
     });
     connect(tree_, &QTreeWidget::itemSelectionChanged, this, &CVEXA2aDlg::OnTreeSelection);
 }
@@ -298,6 +296,23 @@ void CVEXA2aDlg::FactoryReset() {
     SendFactoryResetCommands(image_);
     // The unit restarts meanwhile; a timer keeps the window painting.
     QTimer::singleShot(timing_.factoryResetPause, this, &CVEXA2aDlg::StartRead);
+}
+
+void CVEXA2aDlg::RunProcedure(const std::function<void()>& procedure) {
+    if (busy_)
+        return;
+    // A live procedure has the port to itself until it has ended on the unit.
+    const std::array<QPushButton*, 4> transfers = {read_, send_, factory_, version_};
+    std::array<bool, 4> wereOn{};
+    for (std::size_t k = 0; k < transfers.size(); ++k) {
+        wereOn[k] = transfers[k]->isEnabled();
+        transfers[k]->setEnabled(false);
+    }
+    BeginBusy();
+    procedure();
+    EndBusy({});
+    for (std::size_t k = 0; k < transfers.size(); ++k)
+        transfers[k]->setEnabled(wereOn[k]);
 }
 
 void CVEXA2aDlg::ShowVersion() {

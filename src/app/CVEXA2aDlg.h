@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <span>
@@ -52,7 +53,8 @@ class CVEXA2aDlg : public QDialog {
     Register& Image() { return image_; }
     const std::string& CurrentPort() const { return currentPort_; }
     const std::vector<std::string>& PortList() const { return portList_; }
-    // From a read's or send's start (a factory reset's confirmation) until its end is handled.
+    // From a read's or send's start (a factory reset's confirmation) until its end is handled,
+    // and while a live procedure runs.
     bool TransferRunning() const { return busy_; }
 
     // Every way of closing the window ends here: the exit procedure.
@@ -73,6 +75,7 @@ class CVEXA2aDlg : public QDialog {
     void StartRead();
     void StartSend();
     void FactoryReset();
+    void RunProcedure(const std::function<void()>& procedure);
     void ShowVersion();
     void ShowHelp();
     void ShowInfoFromButton();

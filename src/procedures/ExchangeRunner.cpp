@@ -9,7 +9,7 @@
 
 namespace orvan {
 
-ExchangeRunner::ExchangeRunner(QWidget& window) : QObject(&window), window_(window) {}
+ExchangeRunner::ExchangeRunner(QObject& owner) : QObject(&owner) {}
 
 ExchangeRunner::~ExchangeRunner() {
     if (worker_.joinable()) {
@@ -23,7 +23,6 @@ void ExchangeRunner::Start(std::function<ProcedureFailure()> work,
         worker_.join();
     }
     running_ = true;
-    window_.setCursor(Qt::WaitCursor);
     worker_ = std::thread([this, work = std::move(work), done = std::move(done)]() mutable {
         const ProcedureFailure failure = work();
         // Dropped unchanged if the runner is destroyed first: it joins this thread then.
@@ -32,7 +31,6 @@ void ExchangeRunner::Start(std::function<ProcedureFailure()> work,
             [this, failure, done = std::move(done)] {
                 worker_.join();
                 running_ = false;
-                window_.unsetCursor();
                 done(failure);
             },
             Qt::QueuedConnection);

@@ -14,12 +14,11 @@ namespace orvan {
 class UserInterface;
 
 // Runs the blocking exchanges of a live procedure, one at a time, on a thread of its own, so
-// that the dialog keeps painting; the dialog shows the wait cursor meanwhile. The end is
-// reported on the window thread. The worker only talks to the unit: messages are the
-// dialog's, shown after the exchange.
+// that the dialog keeps painting. The end is reported on the window thread. The worker only
+// talks to the unit: messages are the dialog's, shown after the exchange.
 class ExchangeRunner : public QObject {
   public:
-    explicit ExchangeRunner(QWidget& window);
+    explicit ExchangeRunner(QObject& owner);
     ~ExchangeRunner() override;  // waits for a running exchange
 
     bool Running() const { return running_; }
@@ -27,7 +26,6 @@ class ExchangeRunner : public QObject {
     void Start(std::function<ProcedureFailure()> work, std::function<void(ProcedureFailure)> done);
 
   private:
-    QWidget& window_;
     std::thread worker_;
     bool running_ = false;
 };

@@ -67,11 +67,15 @@ void HSErkennung::showEvent(QShowEvent* event) {
         return;
     shown_ = true;
     timer_->start();
+    opening_ = true;
+    setCursor(Qt::WaitCursor);
     runner_->Start([this] { return model_.Begin(); },
                    [this](ProcedureFailure failure) { Began(failure); });
 }
 
 void HSErkennung::Began(ProcedureFailure failure) {
+    opening_ = false;
+    unsetCursor();
     if (failure == ProcedureFailure::None && !closing_) {
         ui_.ShowMessage(this, kPromptCaption, QString::fromUtf8(kPromptText),
                         MessageIcon::Information, MessageButtons::Ok);

@@ -30,7 +30,8 @@ class HSErkennung : public QDialog {
     ~HSErkennung() override;
 
     void done(int result) override;
-    bool ExchangeRunning() const { return runner_->Running(); }
+    // The opening exchange runs (the timer's polls do not count).
+    bool Busy() const { return opening_; }
 
     // Ends the procedure on the unit after the dialog closed: "p" first when it closed with
     // OK, then "xxx\r".
@@ -50,6 +51,7 @@ class HSErkennung : public QDialog {
     ExchangeRunner* runner_;
     QTimer* timer_ = nullptr;
     QLabel* status_ = nullptr;
+    bool opening_ = false;
     bool shown_ = false;
     bool closing_ = false;
     int closeResult_ = Rejected;

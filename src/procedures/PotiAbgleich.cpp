@@ -156,40 +156,59 @@ void PotiAbgleich::showEvent(QShowEvent* event) {
         return;
     shown_ = true;
     timer_->start();
-    Run([this] { return model_.Begin(); });
+    Start([this] { return model_.Begin(); }, true);
+}
+
+bool PotiAbgleich::Busy() const {
+    return (runner_->Running() && userExchange_) || pending_ != nullptr;
+}
+
+void PotiAbgleich::WhenIdle(std::function<void()> action) {
+    if (runner_->Running()) {
+        pending_ = std::move(action);
+        Refresh();
+        return;
+    }
+    action();
 }
 
 void PotiAbgleich::Choose(int index) {
-    if (runner_->Running() || !model_.Choose(index + 1))
-        return;
-    Refresh();
-    Run([this] { return model_.RunSelection(); });
+    WhenIdle([this, index] {
+        if (!model_.Choose(index + 1))
+            return;
+        Refresh();
+        Start([this] { return model_.RunSelection(); }, true);
+    });
 }
 
 void PotiAbgleich::Press(PotiKey key) {
-    if (runner_->Running())
-        return;
-    Run([this, key] { return model_.Press(key); });
+    WhenIdle([this, key] { Start([this, key] { return model_.Press(key); }, true); });
 }
 
 void PotiAbgleich::Poll() {
-    if (runner_->Running() || closing_ || !model_.PollDue())
+    if (runner_->Running() || pending_ || closing_ || !model_.PollDue())
         return;
-    Run([this] { return model_.Poll(); });
+    Start([this] { return model_.Poll(); }, false);
 }
 
-void PotiAbgleich::Run(std::function<ProcedureFailure()> work) {
+void PotiAbgleich::Start(std::function<ProcedureFailure()> work, bool byUser) {
+    userExchange_ = byUser;
     runner_->Start(std::move(work), [this](ProcedureFailure failure) { Finished(failure); });
     Refresh();
 }
 
 void PotiAbgleich::Finished(ProcedureFailure failure) {
+    userExchange_ = false;
     if (closing_) {
         QDialog::done(closeResult_);
         return;
     }
+    std::function<void()> next = std::move(pending_);
+    pending_ = nullptr;
     Refresh();
     ReportProcedureFailure(ui_, this, image_, failure);
+    if (next)
+        next();
 }
 
 void PotiAbgleich::done(int result) {
@@ -216,7 +235,12 @@ void PotiAbgleich::Refresh() {
     setting_->setText(QString::fromLatin1(model_.SettingText()));
     level_->setText(QString::fromLatin1(model_.LevelText()));
 
-    const bool idle = !runner_->Running();
+    const bool idle = !Busy();
+    if (idle) {
+        unsetCursor();
+    } else {
+        setCursor(Qt::WaitCursor);
+    }
     selector_->setEnabled(idle);
     for (QPushButton* step : steps_)
         step->setEnabled(idle);

@@ -20,9 +20,9 @@ class QTimer;
 namespace orvan {
 
 // "Potentiometer-Abgleich": the technician adjusts the unit's nine potentiometers live. The
-// exchanges with the unit run one at a time off the window thread; meanwhile the wait cursor
-// shows and the controls that start exchanges are disabled. Closing waits for a running
-// exchange.
+// exchanges with the unit run one at a time off the window thread. While one the technician
+// started runs (or waits for the timer's poll to end), the wait cursor shows and the controls
+// that start exchanges are disabled. Closing waits for a running exchange.
 class PotiAbgleich : public QDialog {
     Q_OBJECT
 
@@ -34,7 +34,8 @@ class PotiAbgleich : public QDialog {
     // OK and Abbrechen both only close; a running exchange ends first.
     void done(int result) override;
 
-    bool ExchangeRunning() const { return runner_->Running(); }
+    // An exchange the technician started runs or waits for its turn.
+    bool Busy() const;
 
     // Ends the procedure on the unit after the dialog closed ("xxx\r").
     static void End(Register& image, const std::string& portPath, UserInterface& ui,
@@ -48,7 +49,9 @@ class PotiAbgleich : public QDialog {
     void Choose(int index);
     void Press(PotiKey key);
     void Poll();
-    void Run(std::function<ProcedureFailure()> work);
+    // Runs action now, or once the running exchange has ended.
+    void WhenIdle(std::function<void()> action);
+    void Start(std::function<ProcedureFailure()> work, bool byUser);
     void Finished(ProcedureFailure failure);
     void Refresh();
 
@@ -57,6 +60,8 @@ class PotiAbgleich : public QDialog {
     PotiAbgleichModel model_;
     ExchangeRunner* runner_;
     QTimer* timer_ = nullptr;
+    std::function<void()> pending_;
+    bool userExchange_ = false;
     bool shown_ = false;
     bool closing_ = false;
     int closeResult_ = Rejected;
