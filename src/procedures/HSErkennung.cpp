@@ -50,7 +50,7 @@ HSErkennung::HSErkennung(Register& image, std::string portPath, UserInterface& u
     // Room for the longest status without the window growing while it polls.
     status_->setMinimumWidth(
         status_->fontMetrics().horizontalAdvance(QString(HSErkennungModel::kChecking)) + 40);
-    intro->setMinimumWidth(status_->minimumWidth());
+    intro->setMinimumWidth(intro->fontMetrics().averageCharWidth() * 56);
 
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
