@@ -17,9 +17,9 @@ const std::string kBegin = "xx\n$PROGENDE\r\rH\r";
 
 class HSErkennungOnUnit : public test::ProcedureLine {
   protected:
-    HSErkennungModel& Start(sim::UnitOptions options = {}) {
-        StartUnit(std::move(options));
-        model = std::make_unique<HSErkennungModel>(*image, path, kFast);
+    HSErkennungModel& Start(sim::UnitOptions options = {}, const Timing& timing = kFast) {
+        StartUnit(std::move(options), timing);
+        model = std::make_unique<HSErkennungModel>(*image, path, timing);
         return *model;
     }
     void Plug(bool plugged) {
@@ -36,7 +36,8 @@ class HSErkennungOnUnit : public test::ProcedureLine {
 };
 
 TEST_F(HSErkennungOnUnit, CalibratesThenTheStatusFollowsThePlug) {
-    HSErkennungModel& m = Start();
+    const Timing timing = test::PauseTiming();
+    HSErkennungModel& m = Start({}, timing);
     EXPECT_STREQ(m.Status(), "Headset-Anschluss wird überprüft");
     ASSERT_EQ(m.Begin(), ProcedureFailure::None);
     EXPECT_TRUE(image->IsPortOpen()) << "open until the technician confirms";
@@ -52,19 +53,21 @@ TEST_F(HSErkennungOnUnit, CalibratesThenTheStatusFollowsThePlug) {
     PollUntil("kein Headset angeschlossen");
     EXPECT_TRUE(m.PollDue());
     EXPECT_FALSE(image->IsPortOpen());
-    EXPECT_GE(GapAfter("$PROGENDE\r"), kFast.procedurePause);
+    EXPECT_GE(GapAfter("$PROGENDE\r"), timing.procedurePause - test::kPauseTolerance);
 }
 
 TEST_F(HSErkennungOnUnit, OkStoresTheCalibrationBeforeLeavingAndCancelOnlyLeaves) {
+    const Timing timing = test::PauseTiming();
     for (const bool store : {true, false}) {
-        HSErkennungModel& m = Start({.headsetPlugged = true});
+        HSErkennungModel& m = Start({.headsetPlugged = true}, timing);
         ASSERT_EQ(m.Begin(), ProcedureFailure::None);
         m.Confirm();
         ASSERT_EQ(m.Poll(), ProcedureFailure::None);
-        ASSERT_EQ(EndProcedure(*image, path, kFast, store), ProcedureFailure::None);
+        ASSERT_EQ(EndProcedure(*image, path, timing, store), ProcedureFailure::None);
         const std::string expected = kBegin + " " + (store ? "pxxx\r" : "xxx\r");
         EXPECT_EQ(Sent(expected.size()), expected);
-        EXPECT_GE(test::Clock::now() - LastSent(), kFast.leaveProcedurePause);
+        EXPECT_GE(test::Clock::now() - LastSent(),
+                  timing.leaveProcedurePause - test::kPauseTolerance);
         EXPECT_FALSE(image->IsPortOpen());
         unit->WithText([store](sim::TextMode& mode) {
             EXPECT_EQ(mode.HeadsetCalibrationsStored(), store ? 1 : 0);
@@ -76,6 +79,7 @@ TEST_F(HSErkennungOnUnit, OkStoresTheCalibrationBeforeLeavingAndCancelOnlyLeaves
 
 TEST_F(HSErkennungOnUnit, AnOpeningWithoutAnswerEndsWithinItsBoundAndNothingIsPolled) {
     const milliseconds slack{1500};
+    const Timing timing = test::FaultTiming();
     const struct {
         const char* name;
         sim::UnitOptions options;
@@ -86,13 +90,13 @@ TEST_F(HSErkennungOnUnit, AnOpeningWithoutAnswerEndsWithinItsBoundAndNothingIsPo
         {"flood", {.textFault = sim::TextFault::Flood}, true},
     };
     for (const auto& c : cases) {
-        HSErkennungModel& m = Start(c.options);
+        HSErkennungModel& m = Start(c.options, timing);
         ProcedureFailure failure = ProcedureFailure::None;
         const milliseconds took = Took([&] { failure = m.Begin(); });
         EXPECT_EQ(failure, ProcedureFailure::NoAnswer) << c.name;
-        EXPECT_LT(took, kFast.procedurePause + kFast.procedureWaitLimit + slack) << c.name;
+        EXPECT_LT(took, timing.procedurePause + timing.procedureWaitLimit + slack) << c.name;
         if (c.timeBound) {
-            EXPECT_GE(took, kFast.procedureWaitLimit) << c.name;
+            EXPECT_GE(took, timing.procedureWaitLimit) << c.name;
         }
         m.Confirm();
         EXPECT_FALSE(image->IsPortOpen()) << c.name;

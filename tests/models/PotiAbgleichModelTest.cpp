@@ -22,9 +22,9 @@ std::string Selection(int n) {
 
 class PotiAbgleichOnUnit : public test::ProcedureLine {
   protected:
-    PotiAbgleichModel& Start(sim::UnitOptions options = {}) {
-        StartUnit(std::move(options));
-        model = std::make_unique<PotiAbgleichModel>(*image, path, kFast);
+    PotiAbgleichModel& Start(sim::UnitOptions options = {}, const Timing& timing = kFast) {
+        StartUnit(std::move(options), timing);
+        model = std::make_unique<PotiAbgleichModel>(*image, path, timing);
         return *model;
     }
     // Selects potentiometer n after the opening exchange.
@@ -155,20 +155,23 @@ TEST_F(PotiAbgleichOnUnit, AnUnstoredSettingIsLostAtTheEnd) {
 }
 
 TEST_F(PotiAbgleichOnUnit, EveryPauseOfTheProcedureIsKept) {
-    PotiAbgleichModel& m = Start();
-    const milliseconds pause = kFast.procedurePause;
+    const Timing timing = test::PauseTiming();
+    PotiAbgleichModel& m = Start({}, timing);
+    const milliseconds pause = timing.procedurePause - test::kPauseTolerance;
     ASSERT_EQ(Select(7), ProcedureFailure::None);
     EXPECT_GE(Clock::now() - LastSent(), pause) << "before the start value";
     EXPECT_GE(GapAfter("$PROGENDE\r"), pause) << "after entering the text mode";
     EXPECT_GE(GapAfter("7\rx"), pause) << "after choosing";
     ASSERT_EQ(m.Press(PotiKey::Store), ProcedureFailure::None);
     EXPECT_GE(GapAfter("p"), pause) << "after storing";
-    ASSERT_EQ(EndProcedure(*image, path, kFast, false), ProcedureFailure::None);
-    EXPECT_GE(Clock::now() - LastSent(), kFast.leaveProcedurePause) << "after xxx";
+    ASSERT_EQ(EndProcedure(*image, path, timing, false), ProcedureFailure::None);
+    EXPECT_GE(Clock::now() - LastSent(), timing.leaveProcedurePause - test::kPauseTolerance)
+        << "after xxx";
 }
 
 TEST_F(PotiAbgleichOnUnit, FaultyUnitsEndEachWaitWithinItsBoundAndLeaveThePortClosed) {
     const milliseconds slack{1500};
+    const Timing timing = test::FaultTiming();
     const struct {
         const char* name;
         sim::UnitOptions options;
@@ -181,7 +184,7 @@ TEST_F(PotiAbgleichOnUnit, FaultyUnitsEndEachWaitWithinItsBoundAndLeaveThePortCl
         {"dots", {.textFault = sim::TextFault::Dots}, 9, true},
     };
     for (const auto& c : cases) {
-        PotiAbgleichModel& m = Start(c.options);
+        PotiAbgleichModel& m = Start(c.options, timing);
         ASSERT_EQ(m.Begin(), ProcedureFailure::None) << c.name;
         ASSERT_TRUE(m.Choose(c.poti));
         ProcedureFailure failure = ProcedureFailure::None;
@@ -191,11 +194,11 @@ TEST_F(PotiAbgleichOnUnit, FaultyUnitsEndEachWaitWithinItsBoundAndLeaveThePortCl
         EXPECT_FALSE(m.PollDue()) << c.name;
         EXPECT_TRUE(m.FunctionsEnabled()) << c.name;
         const milliseconds waits = PotiAbgleichModel::IsInput(c.poti)
-                                       ? kFast.procedurePause
-                                       : 2 * (kFast.procedurePause + kFast.procedureWaitLimit);
-        EXPECT_LT(took, waits + kFast.procedureWaitLimit + slack) << c.name;
+                                       ? timing.procedurePause
+                                       : 2 * (timing.procedurePause + timing.procedureWaitLimit);
+        EXPECT_LT(took, waits + timing.procedureWaitLimit + slack) << c.name;
         if (c.timeBound) {
-            EXPECT_GE(took, kFast.procedureWaitLimit) << c.name;
+            EXPECT_GE(took, timing.procedureWaitLimit) << c.name;
         }
         EXPECT_EQ(m.SettingText(), PotiAbgleichModel::IsInput(c.poti) ? "     " : "XXX") << c.name;
         EXPECT_TRUE(m.Choose(c.poti)) << c.name << ": choosing again resumes";

@@ -24,6 +24,26 @@ using std::chrono::milliseconds;
 
 inline const Timing kFast = Timing{}.Scaled(10);
 
+// For measuring pauses on the unit's side: long enough that the unit's thread taking a byte
+// late (it shortens the gap it sees) stays well inside kPauseTolerance, and a missing pause
+// (a gap of a few milliseconds) far outside.
+inline Timing PauseTiming() {
+    Timing timing = kFast;
+    timing.procedurePause = milliseconds(300);
+    timing.leaveProcedurePause = milliseconds(300);
+    return timing;
+}
+inline constexpr milliseconds kPauseTolerance{80};
+
+// For faulty units: a read bound well above the simulated unit's output rhythm (a few
+// milliseconds), so that a flood never looks like silence, and a short wait limit.
+inline Timing FaultTiming() {
+    Timing timing = kFast;
+    timing.readBound = milliseconds(30);
+    timing.procedureWaitLimit = milliseconds(300);
+    return timing;
+}
+
 // A simulated unit on a pseudo-terminal and an image whose port opens on it.
 class ProcedureLine : public ::testing::Test {
   protected:

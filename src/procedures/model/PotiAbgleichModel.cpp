@@ -145,7 +145,8 @@ ProcedureFailure PotiAbgleichModel::RunSelection() {
             ++empty;
         }
     }
-    if (text.empty() || unit.Over()) {
+    // Without "Ende" the unit has not taken the choice, whatever else it sent.
+    if (text.find(kChosenEnd) == std::string::npos) {
         failure = unit.Failure();
     }
     Send("\r");
@@ -189,7 +190,7 @@ ProcedureFailure PotiAbgleichModel::ReadStartValue() {
     }
     setting_ = orvan::ReadStartValue(text).value_or(kMissingOtherSetting);
     image_.ClosePort();
-    return text.empty() || unit.Over() ? unit.Failure() : ProcedureFailure::None;
+    return text.find(kKeysLine) == std::string::npos ? unit.Failure() : ProcedureFailure::None;
 }
 
 ProcedureFailure PotiAbgleichModel::Reopen() {
