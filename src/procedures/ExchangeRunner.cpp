@@ -9,8 +9,6 @@
 
 namespace orvan {
 
-ExchangeRunner::ExchangeRunner(QObject& owner) : QObject(&owner) {}
-
 ExchangeRunner::~ExchangeRunner() {
     if (worker_.joinable()) {
         worker_.join();

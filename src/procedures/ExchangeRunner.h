@@ -18,8 +18,10 @@ class UserInterface;
 // talks to the unit: messages are the dialog's, shown after the exchange.
 class ExchangeRunner : public QObject {
   public:
-    explicit ExchangeRunner(QObject& owner);
-    ~ExchangeRunner() override;  // waits for a running exchange
+    // A dialog holds its runner as a member after everything the exchanges use, so that the
+    // runner, destroyed first, waits for a running exchange while that still exists.
+    ExchangeRunner() = default;
+    ~ExchangeRunner() override;
 
     bool Running() const { return running_; }
     // work runs on the worker thread, then done on the window thread with work's result.

@@ -17,11 +17,7 @@ namespace orvan {
 
 HSErkennung::HSErkennung(Register& image, std::string portPath, UserInterface& ui,
                          const Timing& timing, QWidget* parent)
-    : QDialog(parent),
-      image_(image),
-      ui_(ui),
-      model_(image, std::move(portPath), timing),
-      runner_(new ExchangeRunner(*this)) {
+    : QDialog(parent), image_(image), ui_(ui), model_(image, std::move(portPath), timing) {
     setWindowTitle("Headset-Erkennung");
     auto* intro = new QLabel(
         QString::fromUtf8("Hier können Sie überprüfen, ob die Verbindung bzw. das Trennen "
@@ -69,8 +65,8 @@ void HSErkennung::showEvent(QShowEvent* event) {
     timer_->start();
     opening_ = true;
     setCursor(Qt::WaitCursor);
-    runner_->Start([this] { return model_.Begin(); },
-                   [this](ProcedureFailure failure) { Began(failure); });
+    runner_.Start([this] { return model_.Begin(); },
+                  [this](ProcedureFailure failure) { Began(failure); });
 }
 
 void HSErkennung::Began(ProcedureFailure failure) {
@@ -90,22 +86,22 @@ void HSErkennung::Began(ProcedureFailure failure) {
 }
 
 void HSErkennung::Poll() {
-    if (runner_->Running() || closing_ || !model_.PollDue())
+    if (runner_.Running() || closing_ || !model_.PollDue())
         return;
-    runner_->Start([this] { return model_.Poll(); },
-                   [this](ProcedureFailure failure) {
-                       status_->setText(QString::fromUtf8(model_.Status()));
-                       if (closing_) {
-                           QDialog::done(closeResult_);
-                           return;
-                       }
-                       ReportProcedureFailure(ui_, this, image_, failure);
-                   });
+    runner_.Start([this] { return model_.Poll(); },
+                  [this](ProcedureFailure failure) {
+                      status_->setText(QString::fromUtf8(model_.Status()));
+                      if (closing_) {
+                          QDialog::done(closeResult_);
+                          return;
+                      }
+                      ReportProcedureFailure(ui_, this, image_, failure);
+                  });
 }
 
 void HSErkennung::done(int result) {
     timer_->stop();
-    if (runner_->Running()) {
+    if (runner_.Running()) {
         closing_ = true;
         closeResult_ = result;
         return;

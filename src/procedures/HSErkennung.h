@@ -48,13 +48,13 @@ class HSErkennung : public QDialog {
     Register& image_;
     UserInterface& ui_;
     HSErkennungModel model_;
-    ExchangeRunner* runner_;
     QTimer* timer_ = nullptr;
     QLabel* status_ = nullptr;
     bool opening_ = false;
     bool shown_ = false;
     bool closing_ = false;
     int closeResult_ = Rejected;
+    ExchangeRunner runner_;  // last: destroyed first
 };
 
 // The button of the main window: runs the dialog, then ends the procedure on the unit.

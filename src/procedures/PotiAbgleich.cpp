@@ -39,11 +39,7 @@ QLineEdit* MakeDisplay(int length, QWidget* parent) {
 
 PotiAbgleich::PotiAbgleich(Register& image, std::string portPath, UserInterface& ui,
                            const Timing& timing, QWidget* parent)
-    : QDialog(parent),
-      image_(image),
-      ui_(ui),
-      model_(image, std::move(portPath), timing),
-      runner_(new ExchangeRunner(*this)) {
+    : QDialog(parent), image_(image), ui_(ui), model_(image, std::move(portPath), timing) {
     setWindowTitle("Potentiometer-Abgleich");
     Build();
     timer_ = new QTimer(this);
@@ -160,11 +156,11 @@ void PotiAbgleich::showEvent(QShowEvent* event) {
 }
 
 bool PotiAbgleich::Busy() const {
-    return (runner_->Running() && userExchange_) || pending_ != nullptr;
+    return (runner_.Running() && userExchange_) || pending_ != nullptr;
 }
 
 void PotiAbgleich::WhenIdle(std::function<void()> action) {
-    if (runner_->Running()) {
+    if (runner_.Running()) {
         pending_ = std::move(action);
         Refresh();
         return;
@@ -186,14 +182,14 @@ void PotiAbgleich::Press(PotiKey key) {
 }
 
 void PotiAbgleich::Poll() {
-    if (runner_->Running() || pending_ || closing_ || !model_.PollDue())
+    if (runner_.Running() || pending_ || closing_ || !model_.PollDue())
         return;
     Start([this] { return model_.Poll(); }, false);
 }
 
 void PotiAbgleich::Start(std::function<ProcedureFailure()> work, bool byUser) {
     userExchange_ = byUser;
-    runner_->Start(std::move(work), [this](ProcedureFailure failure) { Finished(failure); });
+    runner_.Start(std::move(work), [this](ProcedureFailure failure) { Finished(failure); });
     Refresh();
 }
 
@@ -213,7 +209,7 @@ void PotiAbgleich::Finished(ProcedureFailure failure) {
 
 void PotiAbgleich::done(int result) {
     timer_->stop();
-    if (runner_->Running()) {
+    if (runner_.Running()) {
         closing_ = true;
         closeResult_ = result;
         return;

@@ -58,7 +58,6 @@ class PotiAbgleich : public QDialog {
     Register& image_;
     UserInterface& ui_;
     PotiAbgleichModel model_;
-    ExchangeRunner* runner_;
     QTimer* timer_ = nullptr;
     std::function<void()> pending_;
     bool userExchange_ = false;
@@ -80,6 +79,7 @@ class PotiAbgleich : public QDialog {
     QPushButton* default_ = nullptr;
     QPushButton* tone_ = nullptr;
     QPushButton* transmitter_ = nullptr;
+    ExchangeRunner runner_;  // last: destroyed first
 };
 
 // The button of the main window: runs the dialog, then ends the procedure on the unit.
