@@ -127,9 +127,11 @@ TEST_F(HSErkennungOnUnit, APortThatDoesNotOpenIsReportedOnceAndNotPolled) {
     EXPECT_EQ(Sent(), "");
 }
 
-// Polls with a port that streams text, with the repeat pause and limits of timing.
+// Polls with a port that streams text, with the repeat pause of timing. The wait limit stays
+// long: these polls sleep after each repeated byte, which takes longer on a loaded machine.
 struct TimedPoll {
     explicit TimedPoll(std::string stream, Timing timing) {
+        timing.procedureWaitLimit = Timing{}.procedureWaitLimit;
         shared->source = test::Repeating(std::move(stream));
         image = std::make_unique<Register>(std::make_unique<TimedPort>(shared));
         model = std::make_unique<HSErkennungModel>(*image, "/dev/unit", timing);
