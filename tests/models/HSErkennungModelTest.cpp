@@ -106,11 +106,12 @@ TEST_F(HSErkennungOnUnit, AnOpeningWithoutAnswerEndsWithinItsBoundAndNothingIsPo
 }
 
 TEST_F(HSErkennungOnUnit, AUnitFallingSilentStopsThePollingAndKeepsTheStatus) {
-    HSErkennungModel& m = Start({.textFault = sim::TextFault::StreamStops, .streamLimit = 8});
+    // About a second of reports: the first polls see some even on a loaded machine.
+    HSErkennungModel& m = Start({.textFault = sim::TextFault::StreamStops, .streamLimit = 40});
     ASSERT_EQ(m.Begin(), ProcedureFailure::None);
     m.Confirm();
     ProcedureFailure failure = ProcedureFailure::None;
-    for (int i = 0; i < 20 && failure == ProcedureFailure::None; ++i)
+    for (int i = 0; i < 60 && failure == ProcedureFailure::None; ++i)
         failure = m.Poll();
     EXPECT_EQ(failure, ProcedureFailure::Silent);
     EXPECT_FALSE(m.PollDue());
