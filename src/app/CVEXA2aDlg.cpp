@@ -14,6 +14,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <array>
 #include <thread>
 
 #include "app/AboutBox.h"
@@ -23,11 +24,13 @@
 #include "app/PortSelector.h"
 #include "app/ShellTexts.h"
 #include "app/VersionText.h"
-#include "ui/Widgets.h"
 #include "link/DeviceMessages.h"
 #include "link/FactoryReset.h"
 #include "link/SystemPort.h"
 #include "link/TracingPort.h"
+#include "procedures/HSErkennung.h"
+#include "procedures/PotiAbgleich.h"
+#include "ui/Widgets.h"
 
 namespace orvan {
 
@@ -136,6 +139,12 @@ void CVEXA2aDlg::BuildControls() {
     connect(send_, &QPushButton::clicked, this, &CVEXA2aDlg::StartSend);
     connect(factory_, &QPushButton::clicked, this, &CVEXA2aDlg::FactoryReset);
     connect(version_, &QPushButton::clicked, this, &CVEXA2aDlg::ShowVersion);
+    connect(calibration_, &QPushButton::clicked, this, [this] {
+        RunProcedure([this] { RunPotiAbgleich(image_, currentPort_, ui_, timing_, this); });
+    });
+    connect(headset_, &QPushButton::clicked, this, [this] {
+        RunProcedure([this] { RunHSErkennung(image_, currentPort_, ui_, timing_, this); });
+    });
     connect(tree_, &QTreeWidget::itemSelectionChanged, this, &CVEXA2aDlg::OnTreeSelection);
 }
 
@@ -296,6 +305,23 @@ void CVEXA2aDlg::FactoryReset() {
     SendFactoryResetCommands(image_);
     // The unit restarts meanwhile; a timer keeps the window painting.
     QTimer::singleShot(timing_.factoryResetPause, this, &CVEXA2aDlg::StartRead);
+}
+
+void CVEXA2aDlg::RunProcedure(const std::function<void()>& procedure) {
+    if (busy_)
+        return;
+    // A live procedure has the port to itself until it has ended on the unit.
+    const std::array<QPushButton*, 4> transfers = {read_, send_, factory_, version_};
+    std::array<bool, 4> wereOn{};
+    for (std::size_t k = 0; k < transfers.size(); ++k) {
+        wereOn[k] = transfers[k]->isEnabled();
+        transfers[k]->setEnabled(false);
+    }
+    BeginBusy();
+    procedure();
+    EndBusy({});
+    for (std::size_t k = 0; k < transfers.size(); ++k)
+        transfers[k]->setEnabled(wereOn[k]);
 }
 
 void CVEXA2aDlg::ShowVersion() {

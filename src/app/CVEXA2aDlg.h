@@ -3,6 +3,7 @@
 #include <QDialog>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <span>
@@ -11,7 +12,6 @@
 
 #include "app/FileCommands.h"
 #include "app/GuiTransferObserver.h"
-#include "ui/QtUserInterface.h"
 #include "app/Topics.h"
 #include "core/Backups.h"
 #include "core/PortFolder.h"
@@ -19,6 +19,7 @@
 #include "link/PortTrace.h"
 #include "link/Timing.h"
 #include "link/TransferThread.h"
+#include "ui/QtUserInterface.h"
 
 class QEventLoop;
 class QLabel;
@@ -57,7 +58,8 @@ class CVEXA2aDlg : public QDialog {
     Register& Image() { return image_; }
     const std::string& CurrentPort() const { return currentPort_; }
     const std::vector<std::string>& PortList() const { return portList_; }
-    // From a read's or send's start (a factory reset's confirmation) until its end is handled.
+    // From a read's or send's start (a factory reset's confirmation) until its end is handled,
+    // and while a live procedure runs.
     bool TransferRunning() const { return busy_; }
 
     // Every way of closing the window ends here: the exit procedure.
@@ -78,6 +80,7 @@ class CVEXA2aDlg : public QDialog {
     void StartRead();
     void StartSend();
     void FactoryReset();
+    void RunProcedure(const std::function<void()>& procedure);
     void ShowVersion();
     void ShowHelp();
     void ShowInfoFromButton();

@@ -79,7 +79,7 @@ void PtyHost::Impl::Serve(const std::stop_token& stop) {
                 return;
             }
             if (pending_.empty()) {
-                Queue(unit.Spontaneous(), now);
+                Queue(unit.Spontaneous(now), now);
             }
         }
         const bool due = !pending_.empty() && pacer.Due(now);
@@ -192,6 +192,11 @@ int PtyHost::FactoryResets() const {
 std::vector<TraceEntry> PtyHost::Trace() const {
     std::lock_guard lock(impl_->mutex);
     return impl_->trace.Entries();
+}
+
+void PtyHost::WithText(const std::function<void(TextMode&)>& action) {
+    std::lock_guard lock(impl_->mutex);
+    action(impl_->unit.Text());
 }
 
 std::string PtyHost::ReceivedBytes() const {

@@ -47,7 +47,10 @@ bool IsRegisterRead(std::string_view command) {
 
 }  // namespace
 
-SimulatedUnit::SimulatedUnit(UnitOptions options) : options_(std::move(options)) {
+SimulatedUnit::SimulatedUnit(UnitOptions options)
+    : options_(std::move(options)),
+      textMode_(options_.fault == Fault::Silent ? TextFault::Silent : options_.textFault,
+                options_.streamLimit, options_.headsetPlugged) {
     if (options_.registerFile.empty()) {
         ResetToFactory();
     } else {
@@ -65,6 +68,8 @@ std::string SimulatedUnit::Receive(std::string_view bytes) {
             if (c == '$') {
                 inCommand_ = true;
                 command_ = "$";
+            } else {
+                answer += textMode_.Key(c);
             }
             continue;
         }
@@ -81,9 +86,9 @@ std::string SimulatedUnit::Receive(std::string_view bytes) {
     return answer;
 }
 
-std::string SimulatedUnit::Spontaneous() {
+std::string SimulatedUnit::Spontaneous(std::chrono::steady_clock::time_point now) {
     if (!garbage_) {
-        return {};
+        return textMode_.Stream(now);
     }
     // Printable bytes without "$" and "V": no identification text, register line or end marker
     // can arise, not even across chunks.
@@ -156,6 +161,7 @@ std::string SimulatedUnit::Execute(const std::string& command) {
 
 std::string SimulatedUnit::Obey(const std::string& command) {
     if (command == kStart) {
+        textMode_.Leave();
         return std::string(Banner(options_.identification));
     }
     if (command == kEnd) {

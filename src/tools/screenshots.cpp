@@ -1,10 +1,13 @@
 // Renders the main window and the dialogs of the program offscreen into PNG files, for the
 // documentation and for checking the layout: orvan2a-screenshots [folder], default
 // docs/screenshots.
+#include <QComboBox>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileDialog>
+#include <QGroupBox>
+#include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -13,6 +16,7 @@
 #include <QTreeWidget>
 
 #include <cstdio>
+#include <functional>
 #include <string>
 
 #include "app/AboutBox.h"
@@ -46,6 +50,8 @@
 #include "procedures/Ausgabepegel.h"
 #include "procedures/AusgabepegelAendern.h"
 #include "procedures/Eingangsverstaerkung.h"
+#include "procedures/HSErkennung.h"
+#include "procedures/PotiAbgleich.h"
 #include "sim/SimulatedUnit.h"
 #include "ui/QtUserInterface.h"
 
@@ -125,6 +131,57 @@ QPushButton* ButtonOf(QWidget& window, const QString& text) {
             return button;
     }
     return nullptr;
+}
+
+void WaitWhile(const std::function<bool()>& condition) {
+    for (int waited = 0; condition() && waited < 10000; waited += 20)
+        Wait(20);
+}
+
+// Both live procedures against the simulated unit, in their states.
+void TakeProcedures(Camera& camera, Register& image, sim::PtyHost& unit, UserInterface& ui) {
+    const Timing timing = Timing{}.Scaled(10);
+    {
+        PotiAbgleich poti(image, unit.SlavePath(), ui, timing);
+        poti.show();
+        WaitWhile([&] { return poti.Busy(); });
+        camera.Take(poti, "poti-abgleich");
+        auto* selector = poti.findChild<QComboBox*>();
+        for (const auto& [entry, name] :
+             {std::pair{1, "poti-abgleich-eingang"}, std::pair{5, "poti-abgleich-ausgang"}}) {
+            selector->setCurrentIndex(entry);
+            emit selector->activated(entry);
+            Wait(50);
+            WaitWhile([&] { return poti.Busy(); });
+            Wait(300);
+            camera.Take(poti, name);
+        }
+        poti.reject();
+        WaitWhile([&] { return poti.isVisible(); });
+    }
+    PotiAbgleich::End(image, unit.SlavePath(), ui, timing, nullptr);
+    const HelpText help = PotiAbgleichModel::Help();
+    camera.TakeMessage("poti-abgleich-hilfe", QString::fromUtf8(help.caption),
+                       QString::fromUtf8(help.text), help.icon);
+
+    {
+        HSErkennung headset(image, unit.SlavePath(), ui, timing);
+        headset.show();
+        QLabel* status = headset.findChild<QGroupBox*>()->findChild<QLabel*>();
+        for (const auto& [plugged, name] :
+             {std::pair{false, "hs-erkennung"}, std::pair{true, "hs-erkennung-angeschlossen"}}) {
+            unit.WithText([plugged](sim::TextMode& mode) { mode.SetHeadsetPlugged(plugged); });
+            const QString shown = QString::fromUtf8(plugged ? HSErkennungModel::kConnected
+                                                            : HSErkennungModel::kNotConnected);
+            WaitWhile([&] { return status->text() != shown; });
+            camera.Take(headset, name);
+        }
+        headset.reject();
+        WaitWhile([&] { return headset.isVisible(); });
+    }
+    HSErkennung::End(image, unit.SlavePath(), ui, timing, false, nullptr);
+    camera.TakeMessage("hs-kalibrierung", HSErkennung::kPromptCaption,
+                       QString::fromUtf8(HSErkennung::kPromptText), MessageIcon::Information);
 }
 
 }  // namespace
@@ -214,6 +271,8 @@ int main(int argc, char** argv) {
     save->setDirectory(ports.path());
     save->resize(760, 440);
     camera.Take(*save, "save-dialog");
+
+    TakeProcedures(camera, window.Image(), unit, silent);
 
     camera.TakeMessage("help", kHelpCaption, kMainHelpText, MessageIcon::Information);
     camera.TakeMessage(
