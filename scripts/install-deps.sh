@@ -9,6 +9,7 @@ packages=(
     clang libclang-rt-14-dev
     g++-mingw-w64-x86-64
     xvfb xauth
+    wine wine64
 )
 
 missing=()
@@ -22,4 +23,4 @@ sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
 echo "Installing: ${missing[*]}"
 $sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+DEBIAN_FRONTEND=noninteractive $sudo apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends "${missing[@]}"

@@ -29,6 +29,9 @@ cmake -S . -B build-win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DORVAN_GUI
 cmake --build build-win -j"$jobs"
 ls -l build-win/bin/orvan2a-cli.exe
 
+step "Windows command-line tool under wine against the simulated unit"
+tests/windows/wine-cli-test.sh build/bin build-win/bin
+
 step "Fuzzing (short runs)"
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DORVAN_FUZZ=ON -DORVAN_GUI=OFF -DORVAN_SIM=OFF \
     -DORVAN_TESTS=OFF >/dev/null
