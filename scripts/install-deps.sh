@@ -5,11 +5,12 @@ set -euo pipefail
 packages=(
     build-essential cmake git pkg-config
     libgtest-dev libgmock-dev
-    qt6-base-dev qt6-svg-dev qt6-translations-l10n libqt6svg6
+    qt6-base-dev qt6-translations-l10n
     clang libclang-rt-14-dev
     g++-mingw-w64-x86-64
     xvfb xauth
-    wine wine64
+    wine wine64 xdotool imagemagick
+    nsis librsvg2-bin icoutils zip ninja-build dpkg-dev fakeroot file help2man lintian
 )
 
 missing=()

@@ -17,6 +17,10 @@ ctest --test-dir build --output-on-failure -j"$jobs"
 
 [ "${1:-}" = "--quick" ] && exit 0
 
+step "Debian package"
+(cd build && cpack -G DEB >/dev/null)
+tests/packaging/deb-test.sh build
+
 step "AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DORVAN_SANITIZE=ON >/dev/null
 cmake --build build-asan -j"$jobs"
