@@ -18,6 +18,10 @@ if(WIN32)
     set(CPACK_GENERATOR "NSIS;ZIP")
     set(CPACK_PACKAGE_FILE_NAME "orvan2a-${PROJECT_VERSION}-win64")
     set(CPACK_PACKAGE_INSTALL_DIRECTORY "Orvan2a")
+    # 64-bit programs belong in "Program Files", not in "Program Files (x86)".
+    set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+    # A 64-bit installer: wine64 (and Windows on ARM) run no 32-bit stub.
+    set(CPACK_NSIS_DEFINES "Target amd64-unicode")
     # The entry names a file (the Start menu link): no "/" in it.
     set(CPACK_PACKAGE_EXECUTABLES orvan2a "Orvan 2a-2b Programmiersoftware")
     set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
