@@ -27,21 +27,31 @@ std::string Label(const std::string& path) {
 constexpr GUID kPortsClass = {
     0x4d36e978, 0xe325, 0x11ce, {0xbf, 0xc1, 0x08, 0x00, 0x2b, 0xe1, 0x03, 0x18}};
 
-std::string RegistryString(HKEY key, const char* name) {
-    char value[256] = {};
-    DWORD size = sizeof(value) - 1;
+std::string Utf8(const wchar_t* text) {
+    const int size = ::WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
+    if (size <= 1)
+        return {};
+    std::string result(static_cast<std::size_t>(size), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, text, -1, result.data(), size, nullptr, nullptr);
+    result.pop_back();  // the terminating NUL
+    return result;
+}
+
+std::string RegistryString(HKEY key, const wchar_t* name) {
+    wchar_t value[256] = {};
+    DWORD size = sizeof(value) - sizeof(wchar_t);
     DWORD type = 0;
-    if (::RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(value), &size) !=
+    if (::RegQueryValueExW(key, name, nullptr, &type, reinterpret_cast<BYTE*>(value), &size) !=
             ERROR_SUCCESS ||
         type != REG_SZ)
         return {};
-    return std::string(value);
+    return Utf8(value);
 }
 
-// The name Windows gives the device behind a COM port ("USB-SERIAL CH340 (COM5)"), or empty when
-// no present device of the ports class carries that port name.
+// The name Windows gives the device behind a COM port ("USB-SERIAL CH340 (COM5)"), in UTF-8 as
+// the front ends expect, or empty when no present device of the ports class has that port name.
 std::string FriendlyName(const std::string& comName) {
-    const HDEVINFO devices = ::SetupDiGetClassDevsA(&kPortsClass, nullptr, nullptr, DIGCF_PRESENT);
+    const HDEVINFO devices = ::SetupDiGetClassDevsW(&kPortsClass, nullptr, nullptr, DIGCF_PRESENT);
     if (devices == INVALID_HANDLE_VALUE)
         return {};
     const std::unique_ptr<void, decltype(&::SetupDiDestroyDeviceInfoList)> guard(
@@ -53,15 +63,15 @@ std::string FriendlyName(const std::string& comName) {
             ::SetupDiOpenDevRegKey(devices, &device, DICS_FLAG_GLOBAL, 0, DIREG_DEV, KEY_READ);
         if (key == INVALID_HANDLE_VALUE)
             continue;
-        const std::string portName = RegistryString(key, "PortName");
+        const std::string portName = RegistryString(key, L"PortName");
         ::RegCloseKey(key);
         if (::lstrcmpiA(portName.c_str(), comName.c_str()) != 0)
             continue;
-        char name[256] = {};
-        if (::SetupDiGetDeviceRegistryPropertyA(devices, &device, SPDRP_FRIENDLYNAME, nullptr,
-                                                reinterpret_cast<BYTE*>(name), sizeof(name) - 1,
-                                                nullptr))
-            return std::string(name);
+        wchar_t name[256] = {};
+        if (::SetupDiGetDeviceRegistryPropertyW(devices, &device, SPDRP_FRIENDLYNAME, nullptr,
+                                                reinterpret_cast<BYTE*>(name),
+                                                sizeof(name) - sizeof(wchar_t), nullptr))
+            return Utf8(name);
     }
     return {};
 }
