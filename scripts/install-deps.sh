@@ -10,7 +10,7 @@ packages=(
     g++-mingw-w64-x86-64
     xvfb xauth
     wine wine64 xdotool imagemagick
-    nsis librsvg2-bin icoutils zip ninja-build dpkg-dev fakeroot file help2man lintian
+    nsis librsvg2-bin icoutils zip unzip ninja-build dpkg-dev fakeroot file help2man lintian
 )
 
 missing=()
