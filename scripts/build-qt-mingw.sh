@@ -32,6 +32,8 @@ apt-get "${apt_private[@]}" update -qq >&2
 (cd "$work/apt/src" && apt-get "${apt_private[@]}" source --download-only -qq "qt6-base=$version" >&2)
 dpkg-source -x "$work"/apt/src/qt6-base_*.dsc "$work/qtbase" >&2
 
+# "opengl" off alone leaves dynamic OpenGL on, which the windows platform plugin then fails to
+# compile; INPUT_opengl=no below turns both off.
 features_off=(opengl vulkan icu dbus glib network sql xml printsupport zstd freetype fontconfig
     jpeg gif direct2d directwrite3 tabletevent concurrent)
 args=()
@@ -45,6 +47,7 @@ cmake -S "$work/qtbase" -B "$work/build" -G Ninja \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
     -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \
     -DQT_QPA_DEFAULT_PLATFORM=windows \
+    -DINPUT_opengl=no \
     -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF -DFEATURE_system_pcre2=OFF \
     -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_doubleconversion=OFF \
     -DFEATURE_pdf=ON -DFEATURE_testlib=ON \
