@@ -229,9 +229,10 @@ void CVEXA2aDlg::BuildPortList() {
         portList_.push_back(path);
         portSelector_->addItem(QString::fromStdString(PortDisplayName(path)));
         const std::string device = image_.DeviceFor(path);
-        portSelector_->setItemData(portSelector_->count() - 1,
-                                   QString::fromStdString(device.empty() ? path : device),
-                                   Qt::ToolTipRole);
+        portSelector_->setItemData(
+            portSelector_->count() - 1,
+            QString::fromStdString(device.empty() ? PortDisplayName(path) : device),
+            Qt::ToolTipRole);
     }
     if (!portList_.empty())
         currentPort_ = portList_.front();
