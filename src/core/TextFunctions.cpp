@@ -70,4 +70,24 @@ std::size_t FindFromSecond(std::string_view haystack, std::string_view needle) {
     return haystack.find(needle, 1);
 }
 
+std::string EscapedBytes(std::string_view bytes) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string text;
+    for (char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\\') {
+            text += "\\\\";
+        } else if (c == '\r') {
+            text += "\\r";
+        } else if (c == '\n') {
+            text += "\\n";
+        } else if (byte >= 0x20 && byte < 0x7F) {
+            text += c;
+        } else {
+            text += {'\\', 'x', kDigits[byte >> 4], kDigits[byte & 0xF]};
+        }
+    }
+    return text;
+}
+
 }  // namespace orvan

@@ -20,5 +20,8 @@ std::string ToUpperAscii(std::string_view text);
 // Position of needle in haystack at index 1 or later; the unit's texts never count at 0.
 // Returns std::string_view::npos when there is no such match.
 std::size_t FindFromSecond(std::string_view haystack, std::string_view needle);
+// The bytes as a trace shows them: printable ASCII as it is, "\r", "\n" and "\\" escaped,
+// every other byte as "\xHH".
+std::string EscapedBytes(std::string_view bytes);
 
 }  // namespace orvan

@@ -4,6 +4,7 @@
 #include <ctime>
 
 #include "core/FileAccess.h"
+#include "core/TextFunctions.h"
 
 namespace orvan {
 
@@ -76,7 +77,7 @@ void PortTrace::Sent(std::string_view bytes) {
         return;
     }
     FlushReceived();
-    WriteLine(now, ">>", Escape(bytes));
+    WriteLine(now, ">>", EscapedBytes(bytes));
 }
 
 void PortTrace::Received(char byte) {
@@ -111,31 +112,11 @@ void PortTrace::Event(std::string_view text) {
     WriteLine(now, "--", text);
 }
 
-std::string PortTrace::Escape(std::string_view bytes) {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    std::string text;
-    for (char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '\\') {
-            text += "\\\\";
-        } else if (c == '\r') {
-            text += "\\r";
-        } else if (c == '\n') {
-            text += "\\n";
-        } else if (byte >= 0x20 && byte < 0x7F) {
-            text += c;
-        } else {
-            text += {'\\', 'x', kDigits[byte >> 4], kDigits[byte & 0xF]};
-        }
-    }
-    return text;
-}
-
 void PortTrace::FlushReceived() {
     if (received_.empty()) {
         return;
     }
-    WriteLine(receivedSince_, "<<", Escape(received_));
+    WriteLine(receivedSince_, "<<", EscapedBytes(received_));
     received_.clear();
 }
 

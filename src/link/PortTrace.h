@@ -40,8 +40,6 @@ class PortTrace {
     void Silence();
     void Event(std::string_view text);
 
-    static std::string Escape(std::string_view bytes);
-
   private:
     struct FileCloser {
         void operator()(std::FILE* file) const { std::fclose(file); }

@@ -1,6 +1,5 @@
 #include "procedures/HSErkennung.h"
 
-#include <QApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,6 +10,7 @@
 #include <utility>
 
 #include "link/DeviceMessages.h"
+#include "procedures/ProcedureEnd.h"
 #include "ui/Widgets.h"
 
 namespace orvan {
@@ -111,13 +111,7 @@ void HSErkennung::done(int result) {
 
 void HSErkennung::End(Register& image, const std::string& portPath, UserInterface& ui,
                       const Timing& timing, bool store, QWidget* parent) {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const ProcedureFailure failure = EndProcedure(image, portPath, timing, store);
-    QApplication::restoreOverrideCursor();
-    if (failure != ProcedureFailure::None) {
-        ui.ShowMessage(parent, kErrorCaption, QString::fromUtf8(kHeadsetEndFailedText),
-                       MessageIcon::Error, MessageButtons::Ok);
-    }
+    EndOnUnit(image, portPath, ui, timing, store, kHeadsetEndFailedText, parent);
 }
 
 void RunHSErkennung(Register& image, const std::string& portPath, UserInterface& ui,

@@ -1,6 +1,5 @@
 #include "procedures/PotiAbgleich.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
@@ -14,6 +13,7 @@
 #include <utility>
 
 #include "link/DeviceMessages.h"
+#include "procedures/ProcedureEnd.h"
 #include "ui/Widgets.h"
 
 namespace orvan {
@@ -246,13 +246,7 @@ void PotiAbgleich::Refresh() {
 
 void PotiAbgleich::End(Register& image, const std::string& portPath, UserInterface& ui,
                        const Timing& timing, QWidget* parent) {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const ProcedureFailure failure = EndProcedure(image, portPath, timing, false);
-    QApplication::restoreOverrideCursor();
-    if (failure != ProcedureFailure::None) {
-        ui.ShowMessage(parent, kErrorCaption, QString::fromUtf8(kPotiEndFailedText),
-                       MessageIcon::Error, MessageButtons::Ok);
-    }
+    EndOnUnit(image, portPath, ui, timing, false, kPotiEndFailedText, parent);
 }
 
 void RunPotiAbgleich(Register& image, const std::string& portPath, UserInterface& ui,

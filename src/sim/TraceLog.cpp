@@ -1,7 +1,8 @@
 #include "sim/TraceLog.h"
 
-#include <cstdio>
 #include <stdexcept>
+
+#include "core/TextFunctions.h"
 
 namespace orvan::sim {
 
@@ -27,33 +28,13 @@ void TraceLog::Record(bool fromUnit, std::string_view bytes, Clock::time_point t
         const auto micros =
             std::chrono::duration_cast<std::chrono::microseconds>(time - start_).count();
         // Flushed per line so that a trace stays useful when the simulator is killed.
-        file_ << micros << (fromUnit ? " <UNIT " : " PC> ") << Escape(bytes) << '\n' << std::flush;
+        file_ << micros << (fromUnit ? " <UNIT " : " PC> ") << EscapedBytes(bytes) << '\n'
+              << std::flush;
     }
 }
 
 std::vector<TraceEntry> TraceLog::Entries() const {
     return {entries_.begin(), entries_.end()};
-}
-
-std::string TraceLog::Escape(std::string_view bytes) {
-    std::string text;
-    for (char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '\\') {
-            text += "\\\\";
-        } else if (c == '\r') {
-            text += "\\r";
-        } else if (c == '\n') {
-            text += "\\n";
-        } else if (byte >= 0x20 && byte < 0x7F) {
-            text += c;
-        } else {
-            char hex[5];
-            std::snprintf(hex, sizeof hex, "\\x%02X", byte);
-            text += hex;
-        }
-    }
-    return text;
 }
 
 }  // namespace orvan::sim

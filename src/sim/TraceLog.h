@@ -27,7 +27,6 @@ class TraceLog {
     void Record(bool fromUnit, std::string_view bytes, Clock::time_point time);
     std::vector<TraceEntry> Entries() const;
 
-    static std::string Escape(std::string_view bytes);
     // Memory bound for a long run (an endless garbage stream): the oldest entries go first.
     static constexpr std::size_t kMaxEntries = std::size_t{1} << 21;
 

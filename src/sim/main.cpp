@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/PortFolder.h"
+#include "core/TextFunctions.h"
 #include "sim/SimCommandLine.h"
 #include "sim/SimulatedUnit.h"
 #include "sim/TraceLog.h"
@@ -28,7 +29,7 @@ int Serve(const orvan::sim::SimCommandLine& line) {
     orvan::sim::UnitOptions options = line.unit;
     if (line.verbose) {
         options.commandListener = [](const std::string& command) {
-            std::cout << "PC> " << orvan::sim::TraceLog::Escape(command) << std::endl;
+            std::cout << "PC> " << orvan::EscapedBytes(command) << std::endl;
         };
     }
     orvan::sim::PtyHost host(options);

@@ -88,5 +88,19 @@ TEST(TextFunctions, FindFromSecondIgnoresAMatchAtTheStart) {
     EXPECT_EQ(FindFromSecond("xxVEXA2", "VEXA2a"), std::string_view::npos);
 }
 
+TEST(EscapedBytes, PrintableTextStaysAndEverythingElseIsEscaped) {
+    const struct {
+        std::string bytes;
+        const char* text;
+    } rows[] = {
+        {"$R000\r\n", "$R000\\r\\n"},
+        {std::string("a\0b", 3), "a\\x00b"},
+        {"back\\slash", "back\\\\slash"},
+        {"\x7F\xFF\t", "\\x7F\\xFF\\x09"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(EscapedBytes(row.bytes), row.text);
+}
+
 }  // namespace
 }  // namespace orvan

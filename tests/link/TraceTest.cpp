@@ -145,19 +145,5 @@ TEST_F(TraceTest, FileThatCannotBeCreatedIsReportedAtOnce) {
     EXPECT_FALSE(trace->Active());
 }
 
-TEST(PortTraceEscape, PrintableTextStaysAndEverythingElseIsEscaped) {
-    const struct {
-        std::string bytes;
-        const char* text;
-    } rows[] = {
-        {"$R000\r\n", "$R000\\r\\n"},
-        {std::string("a\0b", 3), "a\\x00b"},
-        {"back\\slash", "back\\\\slash"},
-        {"\x7F\xFF\t", "\\x7F\\xFF\\x09"},
-    };
-    for (const auto& row : rows)
-        EXPECT_EQ(PortTrace::Escape(row.bytes), row.text);
-}
-
 }  // namespace
 }  // namespace orvan

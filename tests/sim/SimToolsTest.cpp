@@ -38,12 +38,6 @@ TEST(Pacer, AnAnswerAfterAPauseTakesOneByteTimeNotABurst) {
     EXPECT_EQ(pacer.NextDue(), later + Pacer::kByteTime);
 }
 
-TEST(TraceLog, EscapesLineEndsBackslashesAndControlBytes) {
-    EXPECT_EQ(TraceLog::Escape("$R000\r"), "$R000\\r");
-    EXPECT_EQ(TraceLog::Escape("ENDE\r\n"), "ENDE\\r\\n");
-    EXPECT_EQ(TraceLog::Escape(std::string("a\\b\x00\x7F\xFF", 6)), "a\\\\b\\x00\\x7F\\xFF");
-}
-
 SimCommandLine Parse(std::vector<std::string> args) {
     return ParseSimCommandLine(args, "/default/ports");
 }
