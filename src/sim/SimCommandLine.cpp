@@ -27,7 +27,8 @@ std::optional<int> ParseCount(std::string_view text) {
     return value;
 }
 
-// "silent", "silent-after-banner", "stop-after:N", "hangup-after:N", "garbage".
+// "silent", "silent-after-banner", "stop-after:N", "hangup-after:N", "garbage",
+// "corrupt-write:N" (N a register number).
 bool ParseFault(std::string_view text, UnitOptions& unit) {
     static const std::map<std::string, Fault, std::less<>> plain = {
         {"silent", Fault::Silent},
@@ -37,6 +38,7 @@ bool ParseFault(std::string_view text, UnitOptions& unit) {
     static const std::map<std::string, Fault, std::less<>> counted = {
         {"stop-after", Fault::StopAfterReplies},
         {"hangup-after", Fault::HangUpAfterReplies},
+        {"corrupt-write", Fault::CorruptWrite},
     };
     if (const auto it = plain.find(text); it != plain.end()) {
         unit.fault = it->second;
@@ -48,7 +50,7 @@ bool ParseFault(std::string_view text, UnitOptions& unit) {
         return false;
     }
     const auto count = ParseCount(text.substr(colon + 1));
-    if (!count) {
+    if (!count || (it->second == Fault::CorruptWrite && *count >= kRegisterCount)) {
         return false;
     }
     unit.fault = it->second;
@@ -112,7 +114,8 @@ std::string SimUsage() {
            "  --trace DATEI         jedes Byte mit Zeitstempel in DATEI protokollieren\n"
            "  --ident ART           full | no-option | vx22 | vexa-space | wrong | position-zero\n"
            "  --fault FEHLER        silent | silent-after-banner | stop-after:N |\n"
-           "                        hangup-after:N | garbage\n"
+           "                        hangup-after:N | garbage | corrupt-write:N\n"
+           "                        (corrupt-write: Register N wird beim Schreiben verfälscht)\n"
            "  --ports-folder ORDNER Ordner der COMn-Verknüpfungen\n"
            "  --no-register         keine COMn-Verknüpfung anlegen\n"
            "  --verbose             jedes empfangene Kommando ausgeben\n"

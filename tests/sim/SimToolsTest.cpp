@@ -74,6 +74,13 @@ TEST(SimCommandLine, TakesEveryOption) {
     EXPECT_TRUE(line.verbose);
 }
 
+TEST(SimCommandLine, CorruptWriteNamesItsRegister) {
+    const auto line = Parse({"--fault", "corrupt-write:299"});
+    EXPECT_TRUE(line.error.empty()) << line.error;
+    EXPECT_EQ(line.unit.fault, Fault::CorruptWrite);
+    EXPECT_EQ(line.unit.faultAfter, 299);
+}
+
 TEST(SimCommandLine, RejectsWhatItDoesNotKnow) {
     EXPECT_FALSE(Parse({"--bogus"}).error.empty());
     EXPECT_FALSE(Parse({"--ident", "VX22"}).error.empty());
@@ -82,6 +89,7 @@ TEST(SimCommandLine, RejectsWhatItDoesNotKnow) {
     EXPECT_FALSE(Parse({"--fault", "stop-after:-1"}).error.empty());
     EXPECT_FALSE(Parse({"--fault", "stop-after:3x"}).error.empty());
     EXPECT_FALSE(Parse({"--fault", "silent:3"}).error.empty());
+    EXPECT_FALSE(Parse({"--fault", "corrupt-write:300"}).error.empty()) << "no such register";
     EXPECT_FALSE(Parse({"--trace"}).error.empty());
     EXPECT_TRUE(Parse({"--help"}).help);
 }
