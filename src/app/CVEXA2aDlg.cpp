@@ -19,6 +19,7 @@
 #include "app/AboutBox.h"
 #include "app/AppIcon.h"
 #include "app/CAboutDlg.h"
+#include "app/ExtrasMenu.h"
 #include "app/PortSelector.h"
 #include "app/ShellTexts.h"
 #include "app/VersionText.h"
@@ -148,6 +149,11 @@ void CVEXA2aDlg::BuildMenus() {
             [this] { files_.SaveAs(); });
     fileMenu_->addSeparator();
     connect(addItem(fileMenu_, "&Beenden"), &QAction::triggered, this, &CVEXA2aDlg::Exit);
+    extras_ = new ExtrasMenu(image_, ui_, timing_, currentPort_, this);
+    extras_->FollowEnabled(send_);
+    menuBar->addMenu(extras_->Menu());
+    connect(extras_, &ExtrasMenu::deviceCheckRunning, this, &CVEXA2aDlg::OnDeviceCheck);
+    connect(extras_, &ExtrasMenu::stepped, this, &CVEXA2aDlg::StepProgress);
 
     // X11 and Wayland give a program no system menu: the item stands in a menu of its own.
     QMenu* about = menuBar->addMenu("&?");
@@ -380,6 +386,7 @@ void CVEXA2aDlg::BeginBusy() {
     // Nothing may change the image or use the port while the worker does.
     tree_->setEnabled(false);
     fileMenu_->menuAction()->setEnabled(false);
+    extras_->Menu()->menuAction()->setEnabled(false);
     portSelector_->setEnabled(false);
     calibration_->setEnabled(false);
     headset_->setEnabled(false);
@@ -389,6 +396,7 @@ void CVEXA2aDlg::EndBusy(std::optional<bool> tree) {
     busy_ = false;
     tree_->setEnabled(tree.value_or(treeAfterBusy_));
     fileMenu_->menuAction()->setEnabled(true);
+    extras_->Menu()->menuAction()->setEnabled(true);
     portSelector_->setEnabled(true);
     calibration_->setEnabled(true);
     headset_->setEnabled(true);
@@ -413,6 +421,22 @@ void CVEXA2aDlg::WaitForTransferEnd() {
     loop.exec();
     endWait_ = nullptr;
     closingNote_->hide();
+}
+
+// A check of the unit uses the port like a read, but leaves the buttons as they were.
+void CVEXA2aDlg::OnDeviceCheck(bool running) {
+    const std::array<QPushButton*, 4> buttons{read_, send_, factory_, version_};
+    if (running) {
+        for (std::size_t i = 0; i < buttons.size(); ++i) {
+            buttonsBeforeCheck_[i] = buttons[i]->isEnabled();
+            buttons[i]->setEnabled(false);
+        }
+        BeginBusy();
+        return;
+    }
+    for (std::size_t i = 0; i < buttons.size(); ++i)
+        buttons[i]->setEnabled(buttonsBeforeCheck_[i]);
+    EndBusy({});
 }
 
 void CVEXA2aDlg::ReportPortFailure() {

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+#include <array>
 #include <memory>
 #include <optional>
 #include <span>
@@ -26,6 +27,7 @@ class QTreeWidget;
 
 namespace orvan {
 
+class ExtrasMenu;
 class PortSelector;
 
 // What the main window is built from; the defaults are the program's, tests replace them.
@@ -90,6 +92,7 @@ class CVEXA2aDlg : public QDialog {
     void SetTreeEnabled(bool enabled);
     void WaitForTransferEnd();
     void ReportPortFailure();
+    void OnDeviceCheck(bool running);
 
     Register image_;
     QtUserInterface qtUi_;
@@ -121,6 +124,8 @@ class CVEXA2aDlg : public QDialog {
     QTreeWidget* tree_ = nullptr;
     QLabel* closingNote_ = nullptr;
     QMenu* fileMenu_ = nullptr;
+    ExtrasMenu* extras_ = nullptr;
+    std::array<bool, 4> buttonsBeforeCheck_{};  // "Lesen", "Senden", "Werkseinstellungen", version
 
     // Last member: destroyed (joined) first, while everything the worker uses still exists.
     TransferThread transfer_;

@@ -68,8 +68,7 @@ MessageAnswer ToAnswer(QMessageBox::StandardButton button, MessageButtons button
     return MessageAnswer::Ok;
 }
 
-QString RunFileDialog(QWidget* parent, bool save) {
-    std::unique_ptr<QFileDialog> dialog = MakeFileDialog(parent, save);
+QString RunFileDialog(std::unique_ptr<QFileDialog> dialog) {
     if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return {};
     return dialog->selectedFiles().front();
@@ -107,11 +106,22 @@ MessageAnswer QtUserInterface::ShowMessage(QWidget* parent, const QString& capti
 }
 
 QString QtUserInterface::OpenFileName(QWidget* parent) {
-    return RunFileDialog(parent, false);
+    return RunFileDialog(MakeFileDialog(parent, false));
 }
 
 QString QtUserInterface::SaveFileName(QWidget* parent) {
-    return RunFileDialog(parent, true);
+    return RunFileDialog(MakeFileDialog(parent, true));
+}
+
+QString QtUserInterface::SaveFileNameOfType(QWidget* parent, const FileType& type,
+                                            const QString& suggestedName) {
+    auto dialog = std::make_unique<QFileDialog>(parent, type.title);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setNameFilter(type.filter);
+    dialog->setDefaultSuffix(type.suffix);
+    dialog->selectFile(suggestedName);
+    return RunFileDialog(std::move(dialog));
 }
 
 }  // namespace orvan

@@ -22,6 +22,8 @@ class QtUserInterface : public UserInterface {
                               MessageIcon icon, MessageButtons buttons) override;
     QString OpenFileName(QWidget* parent) override;
     QString SaveFileName(QWidget* parent) override;
+    QString SaveFileNameOfType(QWidget* parent, const FileType& type,
+                               const QString& suggestedName) override;
 };
 
 }  // namespace orvan

@@ -11,6 +11,13 @@ namespace orvan {
 enum class MessageButtons { Ok, OkCancel, YesNo };
 enum class MessageAnswer { Ok, Cancel, Yes, No };
 
+// A kind of file other than register files, for its save dialog.
+struct FileType {
+    QString title;   // the dialog's caption
+    QString filter;  // "PDF-Dateien (*.pdf)"
+    QString suffix;  // appended when the user types a name without one: "pdf"
+};
+
 // Every message box, question and file dialog of the program goes through this service, so that
 // tests can answer them without modal windows.
 class UserInterface {
@@ -23,6 +30,9 @@ class UserInterface {
     // The chosen path, or an empty string when the dialog was cancelled.
     virtual QString OpenFileName(QWidget* parent) = 0;
     virtual QString SaveFileName(QWidget* parent) = 0;
+    // The save dialog for another kind of file, offering suggestedName (may hold a folder).
+    virtual QString SaveFileNameOfType(QWidget* parent, const FileType& type,
+                                       const QString& suggestedName) = 0;
 };
 
 }  // namespace orvan

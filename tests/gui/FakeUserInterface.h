@@ -12,7 +12,7 @@ namespace orvan {
 
 // Answers messages and file dialogs as scripted and records everything it was shown.
 class FakeUserInterface : public UserInterface {
-public:
+  public:
     struct Shown {
         QString caption;
         QString text;
@@ -32,10 +32,17 @@ public:
     }
     QString OpenFileName(QWidget*) override { return NextPath(openPaths, openDialogs); }
     QString SaveFileName(QWidget*) override { return NextPath(savePaths, saveDialogs); }
+    QString SaveFileNameOfType(QWidget*, const FileType& type,
+                               const QString& suggestedName) override {
+        lastSaveType = type;
+        lastSuggestedName = suggestedName;
+        return NextPath(savePaths, saveDialogs);
+    }
 
     QStringList Texts() const {
         QStringList texts;
-        for (const Shown& shown : messages) texts << shown.text;
+        for (const Shown& shown : messages)
+            texts << shown.text;
         return texts;
     }
 
@@ -45,11 +52,14 @@ public:
     std::vector<Shown> messages;
     int openDialogs = 0;
     int saveDialogs = 0;
+    FileType lastSaveType;  // of the last save dialog for another kind of file
+    QString lastSuggestedName;
 
-private:
+  private:
     static QString NextPath(std::deque<QString>& paths, int& count) {
         ++count;
-        if (paths.empty()) return {};
+        if (paths.empty())
+            return {};
         QString path = paths.front();
         paths.pop_front();
         return path;
