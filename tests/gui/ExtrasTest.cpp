@@ -75,6 +75,10 @@ class Extras : public ShellTest {
                 Tree().isEnabled()};
     }
     Shown CheckDevice() {
+        // A read closes the port right after "$PROGENDE"; the unit's "ENDE" that comes after the
+        // next open's flush would stand before the banner of the next read and shift every line.
+        // A person never starts the next read within milliseconds.
+        QTest::qWait(200);
         Shown shown;
         ReadNextComparison(shown);
         Action("&Gerät prüfen").trigger();
@@ -138,8 +142,12 @@ TEST_F(Extras, DeviceCheckCatchesAWriteTheUnitStoredWronglyAndKeepsTheWindowAsIt
     const std::vector<std::string> read = Values();
     const std::vector<bool> buttons = ButtonStates();
 
+    for (int n = 0; n < kRegisterCount; ++n)
+        ASSERT_EQ(Image().Value(n), Unit().RegisterValue(n)) << "read: register " << n;
     const Shown clean = CheckDevice();
     EXPECT_EQ(clean.summary, "Keine Unterschiede.");
+    for (const QStringList& row : clean.rows)
+        ADD_FAILURE() << row.join(" | ").toStdString();
     EXPECT_EQ(Progress().value(), 299) << "stepped like a read: 300 more steps wrap the bar";
 
     Button("Senden").click();
