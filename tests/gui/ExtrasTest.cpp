@@ -75,10 +75,6 @@ class Extras : public ShellTest {
                 Tree().isEnabled()};
     }
     Shown CheckDevice() {
-        // A read closes the port right after "$PROGENDE"; the unit's "ENDE" that comes after the
-        // next open's flush would stand before the banner of the next read and shift every line.
-        // A person never starts the next read within milliseconds.
-        QTest::qWait(200);
         Shown shown;
         ReadNextComparison(shown);
         Action("&Gerät prüfen").trigger();

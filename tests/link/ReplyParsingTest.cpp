@@ -53,6 +53,14 @@ class ReplyParsingTest : public ::testing::Test {
 
 const std::string kBanner = "#VX22 ORVAN 2a NF Version 1.0\r\n";
 
+TEST_F(ReplyParsingTest, ALateEndAnswerOfTheSessionBeforeShiftsNoRegister) {
+    Read("ENDE\r\n" + kBanner + Lines(300));
+    EXPECT_EQ(observer.outcome->result, TransferResult::Success);
+    EXPECT_EQ(image.versionText, "2a NF Version 1.0\r");
+    EXPECT_EQ(image.Value(0), "12345670");
+    EXPECT_EQ(image.Value(299), "12345679");
+}
+
 TEST_F(ReplyParsingTest, VersionTextIsTheFirstLineWithoutTwelveCharacters) {
     Read(kBanner + Lines(300));
     EXPECT_EQ(observer.outcome->result, TransferResult::Success);
