@@ -119,10 +119,8 @@ TEST_F(Extras, CompareWithFileListsEachDifferenceAndLeavesTheImageAlone) {
     EXPECT_TRUE(equal.rows.empty());
 
     // A file that cannot be read is reported and compared with nothing.
-    Shown none;
     ui_.openPaths.push_back(FilePath("missing.rvx2a2"));
     Action("Mit &Datei vergleichen...").trigger();
-    EXPECT_FALSE(none.seen);
     ASSERT_FALSE(ui_.messages.empty());
     EXPECT_TRUE(ui_.messages.back().text.startsWith("Die Datei konnte nicht geöffnet werden:"));
     EXPECT_EQ(Image().fileName, TestFile("typical.rvx2a2").toStdString());
@@ -170,20 +168,25 @@ TEST_F(Extras, DeviceCheckWithoutAUnitShowsThePortMessageAndChangesNothing) {
     Read();
     const std::vector<bool> buttons = ButtonStates();
     RemoveUnit();
-    Shown shown;
-    ReadNextComparison(shown);
+    // Any dialog that opens is closed (and counted) by a watcher that ends with the test.
+    bool dialogShown = false;
+    QTimer watcher;
+    QObject::connect(&watcher, &QTimer::timeout, [&dialogShown] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            dialogShown = true;
+            modal->close();
+        }
+    });
+    watcher.start(5);
     Action("&Gerät prüfen").trigger();
     ASSERT_TRUE(WaitForTransferEnd());
     QTest::qWait(50);
-    EXPECT_FALSE(shown.seen);
+    EXPECT_FALSE(dialogShown);
     ASSERT_EQ(ui_.messages.size(), 1u);
     EXPECT_EQ(ui_.messages[0].caption, "Fehler");
     EXPECT_TRUE(ui_.messages[0].text.startsWith("Das Gerät konnte nicht initialisiert werden."));
     EXPECT_EQ(ButtonStates(), buttons);
     EXPECT_TRUE(FileMenuOn());
-    // Close the modal the poll is still waiting for, should one ever open.
-    ReadNextComparison(shown);
-    QApplication::processEvents();
 }
 
 TEST_F(Extras, SettingsReportIsAPdfWithEveryPageItsSettingsAndTheRawRegisters) {
