@@ -5,10 +5,12 @@ set -euo pipefail
 packages=(
     build-essential cmake git pkg-config
     libgtest-dev libgmock-dev
-    qt6-base-dev qt6-svg-dev qt6-translations-l10n libqt6svg6
+    qt6-base-dev qt6-translations-l10n
     clang libclang-rt-14-dev
     g++-mingw-w64-x86-64
     xvfb xauth
+    wine wine64 xdotool imagemagick
+    nsis librsvg2-bin icoutils zip unzip ninja-build dpkg-dev fakeroot file help2man lintian
     poppler-utils hyperfine
 )
 
@@ -23,4 +25,4 @@ sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
 echo "Installing: ${missing[*]}"
 $sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+DEBIAN_FRONTEND=noninteractive $sudo apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends "${missing[@]}"

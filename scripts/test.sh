@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds and runs every test: the normal build, the sanitizer build, the Windows cross build and a
-# short run of each fuzz target. "--quick" runs the normal build's tests only.
+# Builds and runs every test: the normal build and its Debian package, the sanitizer builds, the
+# Windows builds with their packages and wine runs, and a short run of each fuzz target.
+# "--quick" runs the normal build's tests only.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -17,17 +18,47 @@ ctest --test-dir build --output-on-failure -j"$jobs"
 
 [ "${1:-}" = "--quick" ] && exit 0
 
+step "Debian package"
+(cd build && cpack -G DEB >/dev/null)
+tests/packaging/deb-test.sh build
+
 step "AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DORVAN_SANITIZE=ON >/dev/null
 cmake --build build-asan -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir build-asan --output-on-failure -j"$jobs"
 
+step "ThreadSanitizer (link and simulator tests)"
+cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=Debug -DORVAN_TSAN=ON -DORVAN_GUI=OFF >/dev/null
+cmake --build build-tsan -j"$jobs" --target link_tests sim_tests
+TSAN_OPTIONS=halt_on_error=1 build-tsan/bin/sim_tests
+TSAN_OPTIONS=halt_on_error=1 build-tsan/bin/link_tests
+
 step "Windows cross build (core, link, command-line tool)"
 cmake -S . -B build-win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DORVAN_GUI=OFF \
     -DORVAN_SIM=OFF -DORVAN_TESTS=OFF >/dev/null
 cmake --build build-win -j"$jobs"
 ls -l build-win/bin/orvan2a-cli.exe
+
+step "Windows command-line tool under wine against the simulated unit"
+tests/windows/wine-cli-test.sh build/bin build-win/bin
+
+step "Qt for Windows (static, from Debian's source; cached under ~/.cache/orvan2a)"
+mkdir -p build-win-gui
+qt_windows=$(scripts/build-qt-mingw.sh 2>build-win-gui/qt-build.log | tail -n 1) || {
+    tail -n 40 build-win-gui/qt-build.log
+    exit 1
+}
+echo "$qt_windows"
+
+step "Windows desktop program, installer and portable zip; the program under wine"
+cmake -S . -B build-win-gui -DCMAKE_BUILD_TYPE=Release -DORVAN_SIM=OFF -DORVAN_TESTS=OFF \
+    -DCMAKE_TOOLCHAIN_FILE="$qt_windows/lib/cmake/Qt6/qt.toolchain.cmake" \
+    -DQT_CHAINLOAD_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64.cmake" >/dev/null
+cmake --build build-win-gui -j"$jobs"
+(cd build-win-gui && cpack >/dev/null)
+ls -l build-win-gui/orvan2a-*-win64.*
+tests/windows/wine-gui-test.sh build-win-gui docs/screenshots/windows-main-window.png
 
 step "Fuzzing (short runs)"
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DORVAN_FUZZ=ON -DORVAN_GUI=OFF -DORVAN_SIM=OFF \

@@ -4,6 +4,9 @@
 
 namespace orvan {
 
+// Registers the embedded resources (icon, Qt's German translations); safe to call repeatedly.
+void EnsureResources();
+
 // The program's own icon, from the embedded resources.
 QIcon ApplicationIcon();
 

@@ -1,6 +1,5 @@
 #include "app/CVEXA2aApp.h"
 
-#include <QLibraryInfo>
 #include <QLocale>
 
 #include "app/AppIcon.h"
@@ -10,7 +9,9 @@
 namespace orvan {
 
 bool LoadGermanQtTranslations(QTranslator& translator) {
-    return translator.load("qtbase_de", QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    EnsureResources();
+    // Embedded, so that a Windows installation without Qt's files is German as well.
+    return translator.load(":/translations/qtbase_de.qm");
 }
 
 CVEXA2aApp::CVEXA2aApp(int& argc, char** argv) : QApplication(argc, argv) {

@@ -14,6 +14,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <array>
 #include <thread>
 
 #include "app/AboutBox.h"
@@ -23,10 +24,13 @@
 #include "app/PortSelector.h"
 #include "app/ShellTexts.h"
 #include "app/VersionText.h"
-#include "ui/Widgets.h"
 #include "link/DeviceMessages.h"
 #include "link/FactoryReset.h"
 #include "link/SystemPort.h"
+#include "link/TracingPort.h"
+#include "procedures/HSErkennung.h"
+#include "procedures/PotiAbgleich.h"
+#include "ui/Widgets.h"
 
 namespace orvan {
 
@@ -41,12 +45,13 @@ std::unique_ptr<SerialPort> PortOf(MainWindowSetup& setup) {
 }  // namespace
 
 CVEXA2aDlg::CVEXA2aDlg(MainWindowSetup setup)
-    : image_(PortOf(setup)),
+    : image_(std::make_unique<TracingPort>(PortOf(setup), trace_)),
       ui_(setup.ui != nullptr ? *setup.ui : qtUi_),
       timing_(setup.timing),
       topics_(setup.topics),
       files_(image_, ui_, this),
-      observer_(ui_, this) {
+      observer_(ui_, this),
+      backupFolder_(setup.backupFolder) {
     image_.Reset();
     setWindowTitle(kProgramTitle);
     setWindowIcon(ApplicationIcon());
@@ -134,6 +139,12 @@ void CVEXA2aDlg::BuildControls() {
     connect(send_, &QPushButton::clicked, this, &CVEXA2aDlg::StartSend);
     connect(factory_, &QPushButton::clicked, this, &CVEXA2aDlg::FactoryReset);
     connect(version_, &QPushButton::clicked, this, &CVEXA2aDlg::ShowVersion);
+    connect(calibration_, &QPushButton::clicked, this, [this] {
+        RunProcedure([this] { RunPotiAbgleich(image_, currentPort_, ui_, timing_, this); });
+    });
+    connect(headset_, &QPushButton::clicked, this, [this] {
+        RunProcedure([this] { RunHSErkennung(image_, currentPort_, ui_, timing_, this); });
+    });
     connect(tree_, &QTreeWidget::itemSelectionChanged, this, &CVEXA2aDlg::OnTreeSelection);
 }
 
@@ -143,16 +154,18 @@ void CVEXA2aDlg::BuildMenus() {
     auto addItem = [](QMenu* menu, const QString& text) { return menu->addAction(text); };
     connect(addItem(fileMenu_, "&Neu"), &QAction::triggered, this, [this] { files_.New(); });
     connect(addItem(fileMenu_, "Ö&ffnen ..."), &QAction::triggered, this, &CVEXA2aDlg::OpenFile);
+    connect(addItem(fileMenu_, kOpenBackupsItem), &QAction::triggered, this,
+            &CVEXA2aDlg::OpenBackup);
     connect(addItem(fileMenu_, "&Speichern "), &QAction::triggered, this,
             [this] { files_.Save(); });
     connect(addItem(fileMenu_, "Speichern &unter ..."), &QAction::triggered, this,
             [this] { files_.SaveAs(); });
     fileMenu_->addSeparator();
     connect(addItem(fileMenu_, "&Beenden"), &QAction::triggered, this, &CVEXA2aDlg::Exit);
-    extras_ = new ExtrasMenu(image_, ui_, timing_, currentPort_, this);
+    extras_ = new ExtrasMenu(image_, *trace_, ui_, timing_, currentPort_, this);
     extras_->FollowEnabled(send_);
     menuBar->addMenu(extras_->Menu());
-    connect(extras_, &ExtrasMenu::deviceCheckRunning, this, &CVEXA2aDlg::OnDeviceCheck);
+    connect(extras_, &ExtrasMenu::deviceCheckRunning, this, &CVEXA2aDlg::LendPort);
     connect(extras_, &ExtrasMenu::stepped, this, &CVEXA2aDlg::StepProgress);
 
     // X11 and Wayland give a program no system menu: the item stands in a menu of its own.
@@ -219,9 +232,10 @@ void CVEXA2aDlg::BuildPortList() {
         portList_.push_back(path);
         portSelector_->addItem(QString::fromStdString(PortDisplayName(path)));
         const std::string device = image_.DeviceFor(path);
-        portSelector_->setItemData(portSelector_->count() - 1,
-                                   QString::fromStdString(device.empty() ? path : device),
-                                   Qt::ToolTipRole);
+        portSelector_->setItemData(
+            portSelector_->count() - 1,
+            QString::fromStdString(device.empty() ? PortDisplayName(path) : device),
+            Qt::ToolTipRole);
     }
     if (!portList_.empty())
         currentPort_ = portList_.front();
@@ -261,6 +275,7 @@ void CVEXA2aDlg::StartRead() {
         return;
     }
     BeginBusy();
+    transferKind_ = BackupKind::Read;
     transfer_.StartRead(image_, observer_, timing_);
 }
 
@@ -275,6 +290,7 @@ void CVEXA2aDlg::StartSend() {
         return;
     }
     BeginBusy();
+    transferKind_ = BackupKind::Sent;
     transfer_.StartSend(image_, observer_, timing_);
 }
 
@@ -293,6 +309,15 @@ void CVEXA2aDlg::FactoryReset() {
     SendFactoryResetCommands(image_);
     // The unit restarts meanwhile; a timer keeps the window painting.
     QTimer::singleShot(timing_.factoryResetPause, this, &CVEXA2aDlg::StartRead);
+}
+
+void CVEXA2aDlg::RunProcedure(const std::function<void()>& procedure) {
+    if (busy_)
+        return;
+    // A live procedure has the port to itself until it has ended on the unit.
+    LendPort(true);
+    procedure();
+    LendPort(false);
 }
 
 void CVEXA2aDlg::ShowVersion() {
@@ -351,6 +376,13 @@ void CVEXA2aDlg::OpenFile() {
     SetTreeEnabled(true);
 }
 
+void CVEXA2aDlg::OpenBackup() {
+    if (!files_.OpenFrom(QString::fromStdString(backupFolder_.string())))
+        return;
+    send_->setEnabled(true);
+    SetTreeEnabled(true);
+}
+
 void CVEXA2aDlg::Exit() {
     if (exiting_)
         return;
@@ -376,6 +408,20 @@ void CVEXA2aDlg::OnTransferEnded(const TransferOutcome& outcome) {
     send_->setEnabled(states.send);
     version_->setEnabled(states.version);
     EndBusy(states.tree);
+    KeepBackup(outcome);
+}
+
+void CVEXA2aDlg::KeepBackup(const TransferOutcome& outcome) {
+    if (outcome.result != TransferResult::Success)
+        return;
+    const BackupResult backup = SaveBackup(image_, transferKind_, currentPort_, backupFolder_);
+    if (backup.Succeeded())
+        return;
+    ui_.ShowMessage(this, {},
+                    QString(kBackupFailedText) + "\n" +
+                        QString::fromStdString(backup.path.string()) + "\n" +
+                        QString::fromStdString(backup.reason),
+                    MessageIcon::Warning, MessageButtons::Ok);
 }
 
 void CVEXA2aDlg::BeginBusy() {
@@ -423,19 +469,20 @@ void CVEXA2aDlg::WaitForTransferEnd() {
     closingNote_->hide();
 }
 
-// A check of the unit uses the port like a read, but leaves the buttons as they were.
-void CVEXA2aDlg::OnDeviceCheck(bool running) {
+// A check of the unit or a live procedure uses the port like a read, but leaves the buttons as
+// they were.
+void CVEXA2aDlg::LendPort(bool lent) {
     const std::array<QPushButton*, 4> buttons{read_, send_, factory_, version_};
-    if (running) {
+    if (lent) {
         for (std::size_t i = 0; i < buttons.size(); ++i) {
-            buttonsBeforeCheck_[i] = buttons[i]->isEnabled();
+            buttonsBeforeLending_[i] = buttons[i]->isEnabled();
             buttons[i]->setEnabled(false);
         }
         BeginBusy();
         return;
     }
     for (std::size_t i = 0; i < buttons.size(); ++i)
-        buttons[i]->setEnabled(buttonsBeforeCheck_[i]);
+        buttons[i]->setEnabled(buttonsBeforeLending_[i]);
     EndBusy({});
 }
 

@@ -3,6 +3,8 @@
 #include <QDialog>
 
 #include <array>
+#include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <span>
@@ -11,12 +13,14 @@
 
 #include "app/FileCommands.h"
 #include "app/GuiTransferObserver.h"
-#include "ui/QtUserInterface.h"
 #include "app/Topics.h"
+#include "core/Backups.h"
 #include "core/PortFolder.h"
 #include "core/Register.h"
+#include "link/PortTrace.h"
 #include "link/Timing.h"
 #include "link/TransferThread.h"
+#include "ui/QtUserInterface.h"
 
 class QEventLoop;
 class QLabel;
@@ -37,6 +41,7 @@ struct MainWindowSetup {
     std::unique_ptr<SerialPort> port;  // null: this system's port on portFolder
     Timing timing;
     std::span<const Topic> topics = DispatchTable();
+    std::filesystem::path backupFolder = DefaultBackupFolder();
 };
 
 // The main window: port choice, read and send with progress, factory reset, version, info, the
@@ -54,7 +59,8 @@ class CVEXA2aDlg : public QDialog {
     Register& Image() { return image_; }
     const std::string& CurrentPort() const { return currentPort_; }
     const std::vector<std::string>& PortList() const { return portList_; }
-    // From a read's or send's start (a factory reset's confirmation) until its end is handled.
+    // From a read's or send's start (a factory reset's confirmation) until its end is handled,
+    // and while a live procedure runs.
     bool TransferRunning() const { return busy_; }
 
     // Every way of closing the window ends here: the exit procedure.
@@ -75,6 +81,7 @@ class CVEXA2aDlg : public QDialog {
     void StartRead();
     void StartSend();
     void FactoryReset();
+    void RunProcedure(const std::function<void()>& procedure);
     void ShowVersion();
     void ShowHelp();
     void ShowInfoFromButton();
@@ -83,7 +90,9 @@ class CVEXA2aDlg : public QDialog {
     void OnTreeSelection();
 
     void OpenFile();
+    void OpenBackup();
     void Exit();
+    void KeepBackup(const TransferOutcome& outcome);
 
     void StepProgress();
     void OnTransferEnded(const TransferOutcome& outcome);
@@ -92,8 +101,10 @@ class CVEXA2aDlg : public QDialog {
     void SetTreeEnabled(bool enabled);
     void WaitForTransferEnd();
     void ReportPortFailure();
-    void OnDeviceCheck(bool running);
+    void LendPort(bool lent);
 
+    // Before the image: its port records into the trace.
+    std::shared_ptr<PortTrace> trace_ = std::make_shared<PortTrace>();
     Register image_;
     QtUserInterface qtUi_;
     UserInterface& ui_;
@@ -110,6 +121,8 @@ class CVEXA2aDlg : public QDialog {
     bool exiting_ = false;
     bool topicPending_ = false;
     QEventLoop* endWait_ = nullptr;
+    std::filesystem::path backupFolder_;
+    BackupKind transferKind_ = BackupKind::Read;
 
     PortSelector* portSelector_ = nullptr;
     QPushButton* help_ = nullptr;
@@ -125,7 +138,8 @@ class CVEXA2aDlg : public QDialog {
     QLabel* closingNote_ = nullptr;
     QMenu* fileMenu_ = nullptr;
     ExtrasMenu* extras_ = nullptr;
-    std::array<bool, 4> buttonsBeforeCheck_{};  // "Lesen", "Senden", "Werkseinstellungen", version
+    std::array<bool, 4>
+        buttonsBeforeLending_{};  // "Lesen", "Senden", "Werkseinstellungen", version
 
     // Last member: destroyed (joined) first, while everything the worker uses still exists.
     TransferThread transfer_;

@@ -9,6 +9,7 @@
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
+#include "pages/model/ValidationMessages.h"
 #include "ui/Widgets.h"
 
 namespace orvan {
@@ -96,7 +97,7 @@ void EinzelnesRegister::ReadRegister() {
 void EinzelnesRegister::WriteRegister() {
     TakeFields();
     if (model_.Write() == EinzelnesRegisterModel::WriteResult::NotHex) {
-        ui_.ShowMessage(this, {}, EinzelnesRegisterModel::kNotHexText, MessageIcon::None,
+        ui_.ShowMessage(this, {}, QString::fromStdString(HexValueMessage()), MessageIcon::None,
                         MessageButtons::Ok);
         return;
     }

@@ -13,7 +13,6 @@ class EinzelnesRegisterModel {
     enum class WriteResult { Written, NotHex, NothingWritten };
 
     static constexpr std::size_t kContentLimit = 8;
-    static constexpr const char* kNotHexText = "Hexwert eingeben!";
     static constexpr const char* kHelpCaption = "Hilfe Einzelnes Register";
     static const char* HelpText();
 

@@ -49,8 +49,8 @@ bool ExtrasCommands::CompareWithFile() {
 }
 
 bool ExtrasCommands::WriteReport() {
-    const QString chosen = ui_.SaveFileNameOfType(parent_, {kReportSaveTitle, kReportFilter, "pdf"},
-                                                  SuggestedReportName());
+    const QString chosen = ui_.ChooseFile(
+        parent_, {true, kReportSaveTitle, kReportFilter, "pdf", {}, SuggestedReportName()});
     if (chosen.isEmpty())
         return false;
     const QByteArray pdf = SettingsReportPdf(image_, QDateTime::currentDateTime());

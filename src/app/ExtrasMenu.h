@@ -6,6 +6,7 @@
 
 #include "app/DeviceCheck.h"
 #include "app/ExtrasCommands.h"
+#include "app/TraceRecording.h"
 
 class QAction;
 class QMenu;
@@ -13,13 +14,15 @@ class QWidget;
 
 namespace orvan {
 
-// The "Extras" menu of the main window: compare with a file, check the unit, settings report.
+// The "Extras" menu of the main window: tools beside the configuration itself (compare with a
+// file, check the unit, settings report, connection trace). Each entry is added and wired here;
+// the main window only places the menu.
 class ExtrasMenu : public QObject {
     Q_OBJECT
 
   public:
     // currentPort is the main window's; "Gerät prüfen" reads through it.
-    ExtrasMenu(Register& image, UserInterface& ui, const Timing& timing,
+    ExtrasMenu(Register& image, PortTrace& trace, UserInterface& ui, const Timing& timing,
                const std::string& currentPort, QWidget* window);
 
     QMenu* Menu() const { return menu_; }
@@ -35,11 +38,13 @@ class ExtrasMenu : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void AddTraceItem();
     void CheckDevice();
 
     const std::string& currentPort_;
     ExtrasCommands commands_;
     DeviceCheck check_;
+    TraceRecording trace_;
     QMenu* menu_ = nullptr;
     QAction* checkAction_ = nullptr;
     QWidget* followed_ = nullptr;

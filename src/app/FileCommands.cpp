@@ -3,6 +3,7 @@
 #include "app/ShellTexts.h"
 #include "core/RegisterFile.h"
 #include "link/DeviceMessages.h"
+#include "ui/DialogTexts.h"
 
 namespace orvan {
 
@@ -25,7 +26,15 @@ void FileCommands::New() {
 }
 
 bool FileCommands::Open() {
-    const QString chosen = ui_.OpenFileName(parent_);
+    return Load(ui_.OpenFileName(parent_));
+}
+
+bool FileCommands::OpenFrom(const QString& folder) {
+    return Load(
+        ui_.ChooseFile(parent_, {false, kOpenDialogTitle, kFileFilter, kFileSuffix, folder}));
+}
+
+bool FileCommands::Load(const QString& chosen) {
     if (chosen.isEmpty())
         return false;
     const std::string path = chosen.toStdString();

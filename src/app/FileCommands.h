@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/UserInterface.h"
 #include "core/Register.h"
+#include "ui/UserInterface.h"
 
 class QWidget;
 
@@ -16,6 +16,8 @@ class FileCommands {
     void New();
     // True when a file was loaded (also with a warning); a failed load changes nothing.
     bool Open();
+    // Open, with the dialog starting in folder (the backups).
+    bool OpenFrom(const QString& folder);
     // True when the image was written.
     bool Save();
     bool SaveAs();
@@ -23,6 +25,7 @@ class FileCommands {
     bool MayEnd();
 
   private:
+    bool Load(const QString& chosen);
     bool WriteTo(const std::string& path);
 
     Register& image_;

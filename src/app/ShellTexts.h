@@ -28,6 +28,16 @@ inline constexpr const char* kClosingNote =
     "Übertragung läuft – das Programm wird nach ihrem Ende geschlossen.";
 
 inline constexpr const char* kSavedInText = "gespeichert in: ";
+inline constexpr const char* kOpenBackupsItem = "Sicherungen öffnen...";
+inline constexpr const char* kBackupFailedText =
+    "Die Sicherungskopie konnte nicht gespeichert werden:";
+inline constexpr const char* kExtrasMenuTitle = "&Extras";
+inline constexpr const char* kTraceItemText = "Verbindungs&protokoll aufzeichnen...";
+inline constexpr const char* kTraceDialogTitle = "Verbindungsprotokoll aufzeichnen";
+inline constexpr const char* kTraceFileFilter = "Verbindungsprotokoll (*.txt)";
+inline constexpr const char* kTraceFileSuffix = "txt";
+inline constexpr const char* kTraceFailedText =
+    "Das Verbindungsprotokoll konnte nicht angelegt werden:";
 inline constexpr const char* kSaveFailedText = "Die Datei konnte nicht gespeichert werden:";
 inline constexpr const char* kOpenFailedText = "Die Datei konnte nicht geöffnet werden:";
 inline constexpr const char* kOpenWarningText = "Die Datei wurde geöffnet, ist aber fehlerhaft:";

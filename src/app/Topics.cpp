@@ -1,34 +1,49 @@
 #include "app/Topics.h"
 
 #include "app/EinzelnesRegister.h"
+#include "pages/BUSYInKonfig.h"
+#include "pages/BUSYOutKonfig.h"
+#include "pages/DuplexKonfig.h"
 #include "pages/Funkkreiskonfiguration.h"
+#include "pages/HeadsetKonfig.h"
+#include "pages/HoererLSKonfig.h"
+#include "pages/NFKonfig.h"
+#include "pages/NFKonfigHoerer.h"
+#include "pages/NFKonfigTonband.h"
+#include "pages/NFMute.h"
+#include "pages/Sendezeitbegrenzung.h"
 #include "pages/Squelchkonfiguration.h"
+#include "pages/TXKonfig.h"
+#include "pages/Tastenfunktionen.h"
+#include "pages/TonbandrelaisKonfig.h"
+#include "pages/Tonrufauswertung.h"
+#include "procedures/Ausgabepegel.h"
+#include "procedures/Eingangsverstaerkung.h"
 
 namespace orvan {
 
 namespace {
 
-// A topic whose page is not built yet keeps its place with a null factory.
 constexpr Topic kDispatchTable[] = {
     {"Squelchkonfiguration", &MakePage<Squelchkonfiguration>},
     {"Funkkreiskonfiguration", &MakePage<Funkkreiskonfiguration>},
-    {"BUSY Ausgang Konfiguration", nullptr},
-    {"BUSY Eingang Konfiguration", nullptr},
-    {"TX Konfiguration", nullptr},
-    {"Duplexkonfiguration", nullptr},
-    {"NF zum Lautsprecher", nullptr},
-    {"NF zum Hörer", nullptr},
-    {"NF zum Tonband", nullptr},
-    {"Geräuschunterdrückung (NF-Mute)", nullptr},
-    {"Tonbandrelais Konfiguration", nullptr},
-    {"Headset Konfiguration", nullptr},
-    {"Sendereinstellungen", nullptr},
+    {"BUSY Ausgang Konfiguration", &MakePage<BUSYOutKonfig>},
+    {"BUSY Eingang Konfiguration", &MakePage<BUSYInKonfig>},
+    {"TX Konfiguration", &MakePage<TXKonfig>},
+    {"Duplexkonfiguration", &MakePage<DuplexKonfig>},
+    {"NF zum Lautsprecher", &MakePage<NFKonfig>},
+    {"NF zum Hörer", &MakePage<NFKonfigHoerer>},
+    {"NF zum Tonband", &MakePage<NFKonfigTonband>},
+    {"Geräuschunterdrückung (NF-Mute)", &MakePage<NFMute>},
+    {"Tonbandrelais Konfiguration", &MakePage<TonbandrelaisKonfig>},
+    {"Headset Konfiguration", &MakePage<HeadsetKonfig>},
+    {"Sendereinstellungen", &MakePage<Sendezeitbegrenzung>},
     {"Einzelnes Register lesen/schreiben", &MakePage<EinzelnesRegister>},
-    {"Hörer-/LS-Konfiguration (+TETRA)", nullptr},
-    {"Tastenfunktionen", nullptr},
-    {"Tonrufauswertung", nullptr},
-    {"Ausgabepegel", nullptr},
-    {"Eingangsverstärkung", nullptr},
+    {"Hörer-/LS-Konfiguration (+TETRA)", &MakePage<HoererLSKonfig>},
+    {"Tastenfunktionen", &MakePage<Tastenfunktionen>},
+    {"Tonrufauswertung", &MakePage<Tonrufauswertung>},
+    {"Ausgabepegel", &MakePage<Ausgabepegel>},
+    {"Eingangsverstärkung", &MakePage<Eingangsverstaerkung>},
 };
 
 constexpr TreeLine kTreeLayout[] = {

@@ -1,14 +1,20 @@
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <memory>
 #include <string>
 #include <thread>
 
 #include "cli/CliObserver.h"
 #include "cli/ImageCommands.h"
+#include "core/Backups.h"
+#include "core/FileAccess.h"
 #include "core/RegisterFile.h"
 #include "link/DeviceMessages.h"
 #include "link/FactoryReset.h"
+#include "link/PortTrace.h"
 #include "link/SystemPort.h"
+#include "link/TracingPort.h"
 #include "link/TransferThread.h"
 
 namespace orvan {
@@ -19,6 +25,7 @@ constexpr int kExitUsage = 2;
 
 constexpr const char* kUsage =
     "Aufruf:\n"
+    "  orvan2a-cli [--trace PROTOKOLL] BEFEHL ...\n"
     "  orvan2a-cli ports                     Ports auflisten, die sich öffnen lassen\n"
     "  orvan2a-cli read PORT DATEI           Gerät auslesen, als Registerdatei speichern\n"
     "  orvan2a-cli send [--verify] PORT DATEI\n"
@@ -26,10 +33,15 @@ constexpr const char* kUsage =
     "                                        mit --verify danach auslesen und vergleichen\n"
     "  orvan2a-cli factory-reset PORT DATEI  Gerät auf Werkseinstellungen zurücksetzen,\n"
     "                                        auslesen und als Registerdatei speichern\n"
+    "  orvan2a-cli verify PORT DATEI         Gerät auslesen und mit DATEI vergleichen\n"
     "  orvan2a-cli show DATEI                Einstellungen einer Registerdatei in Worten\n"
     "  orvan2a-cli diff DATEI1 DATEI2        Unterschiede zweier Registerdateien\n"
-    "  orvan2a-cli verify PORT DATEI         Gerät auslesen und mit DATEI vergleichen\n"
+    "  orvan2a-cli backups                   Sicherungskopien auflisten, die neueste zuletzt\n"
     "diff, verify und send --verify enden mit 0 (gleich), 1 (verschieden) oder 2 (Fehler).\n"
+    "--trace PROTOKOLL zeichnet jedes gesendete und empfangene Byte in PROTOKOLL auf.\n"
+    "Jedes mit read, send oder factory-reset übertragene Abbild wird als Sicherungskopie\n"
+    "abgelegt in $XDG_DATA_HOME/orvan2a/Sicherungen (sonst ~/.local/share/orvan2a/Sicherungen);\n"
+    "verify legt keine Datei an.\n"
     "PORT ist COMn (zum Beispiel COM1) oder ein Gerätepfad (zum Beispiel /dev/ttyUSB0).\n";
 
 int Fail(const std::string& text) {
@@ -68,14 +80,30 @@ std::string WithoutLineEnd(std::string text) {
     return text;
 }
 
+// A backup that cannot be written is reported and never fails the transfer.
+void KeepBackup(const Register& image, BackupKind kind, const std::string& port) {
+    const BackupResult backup = SaveBackup(image, kind, port);
+    if (!backup.Succeeded()) {
+        std::fprintf(stderr, "Die Sicherungskopie konnte nicht gespeichert werden: %s: %s\n",
+                     backup.path.string().c_str(), backup.reason.c_str());
+    }
+}
+
+int ListBackupFiles() {
+    for (const std::filesystem::path& path : ListBackups(DefaultBackupFolder()))
+        std::printf("%s\n", path.string().c_str());
+    return 0;
+}
+
 // Reads the unit (port already open) and saves the image; no file is touched on failure.
-int ReadAndSave(Register& image, const std::string& file) {
+int ReadAndSave(Register& image, const std::string& port, const std::string& file) {
     CliObserver observer(kRegisterCount);
     TransferThread worker;
     worker.StartRead(image, observer);
     worker.Join();
     if (observer.Outcome().result != TransferResult::Success)
         return kExitFailure;
+    KeepBackup(image, BackupKind::Read, port);
     image.fileName = file;
     const FileResult saved = SaveToFile(image);
     if (!saved.Succeeded()) {
@@ -90,7 +118,7 @@ int Read(Register& image, const std::string& port, const std::string& file) {
     std::string failure;
     if (!OpenPort(image, port, failure))
         return Fail(failure);
-    return ReadAndSave(image, file);
+    return ReadAndSave(image, port, file);
 }
 
 // Loads the file and sends it; true when every register went out.
@@ -115,6 +143,7 @@ bool LoadAndSend(Register& image, const std::string& port, const std::string& fi
     worker.Join();
     switch (observer.Outcome().result) {
         case TransferResult::Success:
+            KeepBackup(image, BackupKind::Sent, port);
             return true;
         case TransferResult::EarlyEnd:
             Fail("Das Gerät hat die Übertragung beendet, bevor Register gesendet wurden.");
@@ -171,7 +200,7 @@ int FactoryReset(Register& image, const std::string& port, const std::string& fi
     std::this_thread::sleep_for(Timing{}.factoryResetPause);
     if (!OpenPort(image, port, failure))
         return Fail(failure);
-    return ReadAndSave(image, file);
+    return ReadAndSave(image, port, file);
 }
 
 int Run(int argc, char** argv) {
@@ -179,14 +208,30 @@ int Run(int argc, char** argv) {
         std::fputs(kUsage, stdout);
         return 0;
     }
+    auto trace = std::make_shared<PortTrace>();
+    if (argc > 1 && std::strcmp(argv[1], "--trace") == 0) {
+        if (argc < 4) {
+            std::fputs(kUsage, stderr);
+            return kExitUsage;
+        }
+        // Reported before anything is sent: a session without its trace is of no use to support.
+        if (const std::error_code error = trace->Start(PathFromText(argv[2]))) {
+            return Fail(std::string("Das Verbindungsprotokoll konnte nicht angelegt werden: ") +
+                        argv[2] + ": " + GermanReason(error, "Ordner nicht gefunden"));
+        }
+        argc -= 2;
+        argv += 2;
+    }
     const std::string command = argc > 1 ? argv[1] : "";
     if (command == "show" && argc == 3)
         return ShowFile(argv[2]);
     if (command == "diff" && argc == 4)
         return DiffFiles(argv[2], argv[3]);
-    Register image(MakeSystemPort());
+    Register image(std::make_unique<TracingPort>(MakeSystemPort(), trace));
     if (command == "ports" && argc == 2)
         return ListPorts(image);
+    if (command == "backups" && argc == 2)
+        return ListBackupFiles();
     if (command == "send" && argc == 5 && std::strcmp(argv[2], "--verify") == 0)
         return SendAndVerify(image, PortArgument(argv[3]), argv[4]);
     if (argc == 4) {

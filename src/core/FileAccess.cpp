@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
+#include <cstdio>
 #include <random>
 
 #include <fcntl.h>
@@ -138,6 +139,25 @@ class TemporaryFile {
         return result == 0 ? std::error_code() : LastError();
     }
 
+    // Publishes the file under target unless target exists already.
+    std::error_code LinkTo(const fs::path& target) {
+#ifdef _WIN32
+        // Unlike std::filesystem::rename, the C runtime's rename never replaces a file.
+        if (_wrename(path_.c_str(), target.c_str()) != 0) {
+            return errno == EACCES && fs::exists(target)
+                       ? std::make_error_code(std::errc::file_exists)
+                       : LastError();
+        }
+        path_.clear();
+#else
+        // A hard link fails on an existing target; the temporary name is removed afterwards.
+        if (::link(path_.c_str(), target.c_str()) != 0) {
+            return LastError();
+        }
+#endif
+        return {};
+    }
+
     std::error_code RenameTo(const fs::path& target) {
         std::error_code error;
         fs::rename(path_, target, error);
@@ -188,6 +208,27 @@ std::error_code ReplaceFileAtomically(const fs::path& target, std::string_view b
         return error;
     }
     if (std::error_code error = temporary.RenameTo(target)) {
+        return error;
+    }
+#ifndef _WIN32
+    SyncFolder(folder);
+#endif
+    return {};
+}
+
+std::error_code CreateFileAtomically(const fs::path& target, std::string_view bytes) {
+    const fs::path folder = target.parent_path();
+    TemporaryFile temporary;
+    if (std::error_code error = temporary.Create(folder)) {
+        return error;
+    }
+    if (std::error_code error = temporary.Write(bytes)) {
+        return error;
+    }
+    if (std::error_code error = temporary.SyncAndClose()) {
+        return error;
+    }
+    if (std::error_code error = temporary.LinkTo(target)) {
         return error;
     }
 #ifndef _WIN32

@@ -25,6 +25,10 @@ InputFile OpenForReading(const std::filesystem::path& path, std::error_code& err
 // No temporary file survives a failure.
 std::error_code ReplaceFileAtomically(const std::filesystem::path& target, std::string_view bytes);
 
+// Creates target with exactly these bytes, as ReplaceFileAtomically does, but never replaces an
+// existing file: then it fails with std::errc::file_exists and leaves that file alone.
+std::error_code CreateFileAtomically(const std::filesystem::path& target, std::string_view bytes);
+
 // A short German reason for a failed file operation; the system's own text when there is no
 // short one. missingText names what a "no such file or directory" means for the caller.
 std::string GermanReason(std::error_code error, std::string_view missingText);

@@ -115,6 +115,14 @@ std::string ShortFileWarning(LineReader::Outcome stop, int registersRead, int li
 
 }  // namespace
 
+std::string RegisterFileText(const Register& image) {
+    Values upper;
+    for (int n = 0; n < kRegisterCount; ++n) {
+        upper[n] = ToUpperAscii(image.Value(n));
+    }
+    return FormatFile(upper);
+}
+
 FileResult SaveToFile(Register& image) {
     if (image.fileName.empty()) {
         return Failed("Kein Dateiname angegeben");

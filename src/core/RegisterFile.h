@@ -18,6 +18,9 @@ struct FileResult {
     bool Succeeded() const { return status != Status::Failed; }
 };
 
+// The image as a register file holds it: header and 300 lines, values in upper case.
+std::string RegisterFileText(const Register& image);
+
 // Writes the image to image.fileName atomically (temporary file, sync, rename); upper-cases the
 // values in the image. The previous file survives any failure.
 FileResult SaveToFile(Register& image);

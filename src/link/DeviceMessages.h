@@ -12,6 +12,8 @@ inline constexpr const char* kWrongDeviceText = "Falsches Gerät!";
 inline constexpr const char* kTimeoutText = "Zeitüberschreitung: Das Gerät antwortet nicht.";
 inline constexpr const char* kPortLostText =
     "Die Verbindung zum Gerät wurde unterbrochen.\nBitte prüfen Sie Kabel und Adapter.";
+inline constexpr const char* kIncompleteReplyText =
+    "Die Antwort des Geräts ist unvollständig. Bitte lesen Sie erneut.";
 inline constexpr const char* kErrorCaption = "Fehler";
 
 }  // namespace orvan

@@ -200,7 +200,8 @@ PosixSerialPort::~PosixSerialPort() {
 }
 
 bool PosixSerialPort::Open(const std::string& path) {
-    Close();
+    std::lock_guard lock(lifecycle_);
+    CloseLocked();
     failed_ = false;
     openFailureReason_.clear();
     const std::string label = PortNamespace::Label(path);
@@ -236,6 +237,11 @@ void PosixSerialPort::Configure() {
 }
 
 void PosixSerialPort::Close() {
+    std::lock_guard lock(lifecycle_);
+    CloseLocked();
+}
+
+void PosixSerialPort::CloseLocked() {
     if (fd_ >= 0) {
         Release(fd_);
         fd_ = -1;
@@ -243,6 +249,7 @@ void PosixSerialPort::Close() {
 }
 
 bool PosixSerialPort::Write(const std::string& bytes) {
+    std::lock_guard lock(lifecycle_);
     if (fd_ < 0) {
         return false;
     }

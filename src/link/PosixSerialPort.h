@@ -1,6 +1,7 @@
 #pragma once
 
 #include <atomic>
+#include <mutex>
 #include <string>
 
 #include "core/SerialPort.h"
@@ -35,10 +36,15 @@ class PosixSerialPort final : public SerialPort {
     static constexpr Milliseconds kDefaultWriteLimit{2000};
 
   private:
+    void CloseLocked();
+
     PortNamespace names_;
     Milliseconds readBound_;
     Milliseconds writeLimit_;
-    int fd_ = -1;
+    // A send's start command is written from another thread than the worker's, which may close
+    // the port: writes, opening and closing take turns; the worker's reads need only the number.
+    std::mutex lifecycle_;
+    std::atomic<int> fd_{-1};
     std::atomic<bool> failed_{false};
     std::string openFailureReason_;
 };

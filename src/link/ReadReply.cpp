@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/TextFunctions.h"
+#include "link/Protocol.h"
 
 namespace orvan {
 
@@ -37,9 +38,22 @@ std::string LineValue(std::string_view line) {
     return PadRightZeros(value, kValueLength);
 }
 
+// Each register's line carries its own number: "$R000" before register 0, and so on.
+bool LinesCarryTheirNumbers(const std::vector<std::string_view>& pieces) {
+    if (pieces.size() < static_cast<std::size_t>(kRegisterCount) + 1) {
+        return false;
+    }
+    for (int n = 0; n < kRegisterCount; ++n) {
+        if (!pieces[n + 1].starts_with("$R" + protocol::RegisterNumber(n))) {
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
-void ParseReadReply(std::string_view reply, Register& image) {
+bool ParseReadReply(std::string_view reply, Register& image) {
     // The reply followed by "0" filler, so that a line cut short by the reply's end is completed.
     // A reply longer than the usual 4550 characters is kept whole: cutting it would fill the
     // last registers with filler instead of the unit's values.
@@ -50,10 +64,13 @@ void ParseReadReply(std::string_view reply, Register& image) {
     // The unit's answer to the end command of the session before can reach a port that was
     // opened (and flushed) right after that session closed it; taken as the identification
     // line, it would shift every register by one.
-    while (pieces.size() > 1 && (pieces.front() == "ENDE\r" || pieces.front() == "ENDE"))
+    while (pieces.size() > 1 && (pieces.front() == "ENDE\r" || pieces.front() == "ENDE")) {
         pieces.erase(pieces.begin());
+    }
+    if (!LinesCarryTheirNumbers(pieces)) {
+        return false;
+    }
 
-    // The filler guarantees at least one piece.
     const std::string_view identification = pieces.front();
     image.versionText = identification.size() > kVersionOffset
                             ? std::string(identification.substr(kVersionOffset))
@@ -61,10 +78,11 @@ void ParseReadReply(std::string_view reply, Register& image) {
     if (FindFromSecond(image.versionText, "N") != std::string_view::npos) {
         image.hasAfSquelch = true;
     }
-    for (int n = 0; n < kRegisterCount && static_cast<std::size_t>(n) + 1 < pieces.size(); ++n) {
-        image.changed = true;
+    for (int n = 0; n < kRegisterCount; ++n) {
         image.ReplaceChars(n, 0, LineValue(pieces[n + 1]));
     }
+    image.changed = true;
+    return true;
 }
 
 }  // namespace orvan

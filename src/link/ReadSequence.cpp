@@ -112,7 +112,11 @@ void ReadSequence::Run() {
     image_.WriteText(std::string(protocol::kEnd));
     image_.ClosePort();
 
-    ParseReadReply(reply.Text(), target_);
+    if (!ParseReadReply(reply.Text(), target_)) {
+        observer_.ShowMessage({kErrorCaption, kIncompleteReplyText, MessageIcon::Error});
+        observer_.End({TransferResult::Incomplete, kFailureButtons});
+        return;
+    }
     observer_.End({TransferResult::Success, kSuccessButtons});
 }
 

@@ -22,6 +22,10 @@ Timing Timing::Scaled(int divisor) const {
              {&scaled.silenceLimit, silenceLimit},
              {&scaled.waitLimit, waitLimit},
              {&scaled.failureLimit, failureLimit},
+             {&scaled.procedurePause, procedurePause},
+             {&scaled.headsetRepeatPause, headsetRepeatPause},
+             {&scaled.pollPeriod, pollPeriod},
+             {&scaled.procedureWaitLimit, procedureWaitLimit},
          }) {
         *to = scale(from);
     }

@@ -21,6 +21,12 @@ struct Timing {
     Milliseconds silenceLimit{5000};        // a transfer waiting this long without a byte ends
     Milliseconds waitLimit{20000};          // a transfer's wait for the unit ends after this
     Milliseconds failureLimit{1000};        // a failed port ends the transfer within this
+    // Live procedures: after entering the text mode, after choosing a potentiometer, before
+    // reading its start value, after storing.
+    Milliseconds procedurePause{1000};
+    Milliseconds headsetRepeatPause{40};    // headset polling: after a repeated byte
+    Milliseconds pollPeriod{100};           // the procedure dialogs' polling timer
+    Milliseconds procedureWaitLimit{5000};  // a procedure's wait for the unit ends after this
 
     // The table with every entry divided by divisor (at least 1 ms each), for tests.
     Timing Scaled(int divisor) const;

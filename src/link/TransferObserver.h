@@ -30,6 +30,7 @@ enum class TransferResult {
     WrongDevice,    // send: more than 30 bytes without the send identification
     EarlyEnd,       // send: the unit's end marker came before any register was sent
     Timeout,        // the unit stopped answering
+    Incomplete,     // read: the register lines were not "$R000" to "$R299" in order
     PortFailed,     // the device vanished during the transfer
 };
 
@@ -40,7 +41,7 @@ struct TransferOutcome {
 
 // How a sequence running on a worker thread talks to the world.
 class TransferObserver {
-public:
+  public:
     virtual ~TransferObserver() = default;
     // One register command was sent.
     virtual void Step() = 0;

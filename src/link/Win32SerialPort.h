@@ -9,7 +9,8 @@
 namespace orvan {
 
 // The Win32 communications backend: CreateFileA without sharing, "9600,n,8,1" without input
-// XON/XOFF, read time-outs that bound a one-byte ReadFile, and a bounded synchronous WriteFile.
+// XON/XOFF, buffers emptied on open, read time-outs that bound a one-byte ReadFile, and a bounded
+// synchronous WriteFile.
 class Win32SerialPort final : public SerialPort {
   public:
     explicit Win32SerialPort(Milliseconds readBound = Timing{}.readBound);
@@ -26,7 +27,8 @@ class Win32SerialPort final : public SerialPort {
     bool HasFailed() const override { return failed_; }
     std::string OpenFailureReason() const override { return openFailureReason_; }
     bool CanOpen(const std::string& path) override;
-    std::string DeviceFor(const std::string& path) const override { return path; }
+    // The friendly name of the device on the port where Windows knows one, else "COMn".
+    std::string DeviceFor(const std::string& path) const override;
 
   private:
     bool ApplyLineSettings();

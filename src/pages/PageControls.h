@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <cstddef>
 #include <functional>
@@ -11,15 +12,17 @@
 #include <string_view>
 #include <vector>
 
-#include "ui/UserInterface.h"
 #include "pages/model/ChoiceCode.h"
+#include "pages/model/FixedDecimal.h"
 #include "pages/model/HelpText.h"
+#include "ui/UserInterface.h"
 
 class QBoxLayout;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QDialog;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -40,6 +43,22 @@ QLabel* AddBuddyLabel(QWidget& parent, const QString& text, QWidget& field);
 QCheckBox* AddCheckBox(QWidget& parent, QBoxLayout& layout, const QString& text,
                        std::function<void(bool)> clicked);
 
+// Check boxes in one row behind one label, "auf Kreis:" "1" "2" "3" "4": the row carries the
+// label's text as its accessible name and the label leads to the first box. A click hands over
+// the box's number in the row and its new state.
+struct CheckBoxRow {
+    QLabel* label;
+    QWidget* row;
+    std::vector<QCheckBox*> boxes;
+};
+CheckBoxRow MakeCheckBoxRow(QWidget& parent, const QString& label, const QStringList& texts,
+                            std::function<void(std::size_t, bool)> clicked);
+
+// Radio buttons added to layout, one per option in option order, ids = option numbers; for two
+// groups side by side in one box.
+QButtonGroup* AddChoiceButtons(QWidget& parent, QBoxLayout& layout,
+                               std::span<const ChoiceOption> options,
+                               std::function<void(std::size_t)> chosen);
 // A group box of radio buttons, one per option in option order, ids = option numbers.
 QButtonGroup* AddChoiceGroup(QWidget& parent, QBoxLayout& layout, const QString& title,
                              std::span<const ChoiceOption> options,
@@ -58,11 +77,22 @@ void ShowChoice(QComboBox& list, std::string_view text);
 // field (focus lost or Enter) reports separately.
 QLineEdit* MakeDigitField(QWidget& parent, int maxLength, std::function<void(std::string)> edited,
                           std::function<void()> left);
+// An edit for any text, as wide as `width` characters; typing hands over the text. A length
+// limit, where the page has one, is the caller's to set.
+QLineEdit* MakeTextField(QWidget& parent, int width, std::function<void(std::string)> edited);
 // Sets the text without disturbing the caret when it is already shown.
 void ShowText(QLineEdit& field, std::string_view text);
 
+// One line of a grid of numeric fields: the label (column 0) as buddy of a digit field
+// (column 1) that edits value, and the unit beside it (column 2) if there is one. Leaving the
+// field runs left.
+QLineEdit* AddDecimalRow(QWidget& parent, QGridLayout& grid, int line, const QString& label,
+                         FixedDecimal& value, int maxLength, std::function<void()> left,
+                         const QString& unit = {});
+
 // "Hilfe...", the page's own buttons, "OK" (the default) and "Abbrechen" in one row; Cancel
-// rejects the page, the other buttons are the page's to connect.
+// rejects the page, the other buttons are the page's to connect. A page without help passes
+// an empty help text and gets no help button (help is null).
 struct PageButtons {
     QPushButton* help;
     std::vector<QPushButton*> extras;
@@ -70,8 +100,11 @@ struct PageButtons {
 };
 PageButtons AddPageButtons(QDialog& page, QBoxLayout& layout, const QString& helpText,
                            std::initializer_list<QString> extras = {});
-// Help shows the page's help box. OK runs commit and closes the page with OK unless commit
-// returns false (a field failed its check and the page stays open).
+// "OK" (the default) and "Abbrechen" at the end of row, for a dialog without help; Cancel
+// rejects the dialog, OK is the dialog's to connect.
+QPushButton* AddOkAndCancel(QDialog& page, QBoxLayout& row);
+// Help (where there is a help button) shows the page's help box. OK runs commit and closes the page
+// with OK unless commit returns false (a field failed its check and the page stays open).
 void ConnectHelpAndOk(QDialog& page, const PageButtons& buttons, UserInterface& ui, HelpText help,
                       std::function<bool()> commit);
 

@@ -79,7 +79,7 @@ void PtyHost::Impl::Serve(const std::stop_token& stop) {
                 return;
             }
             if (pending_.empty()) {
-                Queue(unit.Spontaneous(), now);
+                Queue(unit.Spontaneous(now), now);
             }
         }
         const bool due = !pending_.empty() && pacer.Due(now);
@@ -134,17 +134,19 @@ void PtyHost::Impl::ReadInput() {
 
 void PtyHost::Impl::WriteOutput() {
     const std::size_t size = pacer.On() ? 1 : pending_.size();
-    const ssize_t count = ::write(pty.Master(), pending_.data(), size);
-    if (count <= 0) {
-        return;
-    }
-    const auto now = Clock::now();
-    const auto written = static_cast<std::size_t>(count);
     {
+        // Held across the write: whoever has read these bytes from the slave and then asks for
+        // the trace finds them in it.
         std::lock_guard lock(mutex);
-        trace.Record(true, std::string_view(pending_).substr(0, written), now);
+        const auto now = Clock::now();
+        const ssize_t count = ::write(pty.Master(), pending_.data(), size);
+        if (count <= 0) {
+            return;
+        }
+        trace.Record(true, std::string_view(pending_).substr(0, static_cast<std::size_t>(count)),
+                     now);
+        pending_.erase(0, static_cast<std::size_t>(count));
     }
-    pending_.erase(0, written);
     pacer.ByteSent();
 }
 
@@ -190,6 +192,11 @@ int PtyHost::FactoryResets() const {
 std::vector<TraceEntry> PtyHost::Trace() const {
     std::lock_guard lock(impl_->mutex);
     return impl_->trace.Entries();
+}
+
+void PtyHost::WithText(const std::function<void(TextMode&)>& action) {
+    std::lock_guard lock(impl_->mutex);
+    action(impl_->unit.Text());
 }
 
 std::string PtyHost::ReceivedBytes() const {

@@ -27,18 +27,32 @@ std::optional<int> ParseCount(std::string_view text) {
     return value;
 }
 
-// "silent", "silent-after-banner", "stop-after:N", "hangup-after:N", "garbage",
-// "corrupt-write:N" (N a register number).
+// "silent", "silent-after-banner", "stop-after:N", "hangup-after:N", "garbage", "stray-line",
+// "lost-line-feed:N", "missing-reply:N", "corrupt-write:N" (N a register number), and for the
+// text mode "text-flood", "dots", "stream-stops:N".
 bool ParseFault(std::string_view text, UnitOptions& unit) {
+    if (text == "text-flood" || text == "dots") {
+        unit.textFault = text == "dots" ? TextFault::Dots : TextFault::Flood;
+        return true;
+    }
+    if (text.starts_with("stream-stops:")) {
+        const auto count = ParseCount(text.substr(text.find(':') + 1));
+        if (count) {
+            unit.textFault = TextFault::StreamStops;
+            unit.streamLimit = *count;
+        }
+        return count.has_value();
+    }
     static const std::map<std::string, Fault, std::less<>> plain = {
         {"silent", Fault::Silent},
         {"silent-after-banner", Fault::SilentAfterBanner},
         {"garbage", Fault::Garbage},
+        {"stray-line", Fault::StrayLine},
     };
     static const std::map<std::string, Fault, std::less<>> counted = {
-        {"stop-after", Fault::StopAfterReplies},
-        {"hangup-after", Fault::HangUpAfterReplies},
-        {"corrupt-write", Fault::CorruptWrite},
+        {"stop-after", Fault::StopAfterReplies}, {"hangup-after", Fault::HangUpAfterReplies},
+        {"corrupt-write", Fault::CorruptWrite},  {"lost-line-feed", Fault::LostLineFeed},
+        {"missing-reply", Fault::MissingReply},
     };
     if (const auto it = plain.find(text); it != plain.end()) {
         unit.fault = it->second;
@@ -76,6 +90,8 @@ SimCommandLine ParseSimCommandLine(const std::vector<std::string>& args,
             line.help = true;
         } else if (arg == "--pace") {
             line.unit.pace = true;
+        } else if (arg == "--headset") {
+            line.unit.headsetPlugged = true;
         } else if (arg == "--no-register") {
             line.registerPort = false;
         } else if (arg == "--verbose") {
@@ -114,14 +130,37 @@ std::string SimUsage() {
            "  --trace DATEI         jedes Byte mit Zeitstempel in DATEI protokollieren\n"
            "  --ident ART           full | no-option | vx22 | vexa-space | wrong | position-zero\n"
            "  --fault FEHLER        silent | silent-after-banner | stop-after:N |\n"
-           "                        hangup-after:N | garbage | corrupt-write:N\n"
-           "                        (corrupt-write: Register N wird beim Schreiben verfälscht)\n"
+           "                        hangup-after:N | garbage | stray-line |\n"
+           "                        lost-line-feed:N | missing-reply:N | corrupt-write:N\n"
+           "                        (corrupt-write: Register N wird beim Schreiben verfälscht),\n"
+           "                        im Servicemodus:\n"
+           "                        text-flood (endlose Ziffern) | dots (endlose Punkte) |\n"
+           "                        stream-stops:N (verstummt nach N Statusmeldungen)\n"
+           "  --headset             Headset beim Start eingesteckt (SIGUSR1 steckt um)\n"
            "  --ports-folder ORDNER Ordner der COMn-Verknüpfungen\n"
            "  --no-register         keine COMn-Verknüpfung anlegen\n"
            "  --verbose             jedes empfangene Kommando ausgeben\n"
            "  --help                diese Hilfe\n"
            "\n"
-           "Beenden mit Strg+C.\n";
+           "Servicemodus der Einheit (Potentiometer-Abgleich, Headset-Erkennung), außerhalb\n"
+           "des Programmiermodus, Texte in ASCII:\n"
+           "  \\r           Servicemenü; danach \"A\\r\" Potis, \"H\\r\" Headset, \"xxx\\r\" "
+           "verlassen\n"
+           "  1..9 \\r      Poti wählen: \"Startwert: \" und Einstellung, dann \"Tasten:\";\n"
+           "               Eingänge 1-4 melden laufend \"aktuell: +01.5 dB  Pegel: 300 mV\",\n"
+           "               die anderen nach jeder Taste \"aktuell: 128\"\n"
+           "  + - * _      Eingänge 0,1/1,0 dB (-6,0..+19,5), sonst 1/10 (0..255)\n"
+           "  d a p        Werkseinstellung, Eingang auf 300 mV, speichern\n"
+           "  t i          Sender bzw. TB-Relais und 1000-Hz-Ton an/aus (Potis 5-9)\n"
+           "  x            Poti verlassen (\"Ende Poti n\"); ungespeichert verfällt die "
+           "Einstellung\n"
+           "  H\\r, Taste   Headset-Kalibrierung (\"Druecken Sie danach bitte eine Taste.\"), "
+           "dann\n"
+           "               laufend \"Headset angeschlossen\" oder \"kein Headset "
+           "angeschlossen\";\n"
+           "               \"p\" speichert die Kalibrierung\n"
+           "\n"
+           "Beenden mit Strg+C; SIGUSR1 steckt das Headset ein oder aus.\n";
 }
 
 }  // namespace orvan::sim

@@ -47,7 +47,10 @@ bool IsRegisterRead(std::string_view command) {
 
 }  // namespace
 
-SimulatedUnit::SimulatedUnit(UnitOptions options) : options_(std::move(options)) {
+SimulatedUnit::SimulatedUnit(UnitOptions options)
+    : options_(std::move(options)),
+      textMode_(options_.fault == Fault::Silent ? TextFault::Silent : options_.textFault,
+                options_.streamLimit, options_.headsetPlugged) {
     if (options_.registerFile.empty()) {
         ResetToFactory();
     } else {
@@ -65,6 +68,8 @@ std::string SimulatedUnit::Receive(std::string_view bytes) {
             if (c == '$') {
                 inCommand_ = true;
                 command_ = "$";
+            } else {
+                answer += textMode_.Key(c);
             }
             continue;
         }
@@ -81,9 +86,9 @@ std::string SimulatedUnit::Receive(std::string_view bytes) {
     return answer;
 }
 
-std::string SimulatedUnit::Spontaneous() {
+std::string SimulatedUnit::Spontaneous(std::chrono::steady_clock::time_point now) {
     if (!garbage_) {
-        return {};
+        return textMode_.Stream(now);
     }
     // Printable bytes without "$" and "V": no identification text, register line or end marker
     // can arise, not even across chunks.
@@ -147,6 +152,7 @@ std::string SimulatedUnit::Execute(const std::string& command) {
     if (Withheld(command)) {
         return {};
     }
+    Disturb(command, answer);
     if (IsRegisterRead(command)) {
         ++registerReplies_;
     }
@@ -163,6 +169,7 @@ void SimulatedUnit::Corrupt(std::string& value) {
 
 std::string SimulatedUnit::Obey(const std::string& command) {
     if (command == kStart) {
+        textMode_.Leave();
         return std::string(Banner(options_.identification));
     }
     if (command == kEnd) {
@@ -202,6 +209,9 @@ bool SimulatedUnit::Withheld(const std::string& command) const {
         case Fault::None:
         case Fault::HangUpAfterReplies:
         case Fault::CorruptWrite:
+        case Fault::StrayLine:
+        case Fault::LostLineFeed:
+        case Fault::MissingReply:
             return false;
         case Fault::Silent:
         case Fault::Garbage:
@@ -212,6 +222,20 @@ bool SimulatedUnit::Withheld(const std::string& command) const {
             return struck_;
     }
     return false;
+}
+
+void SimulatedUnit::Disturb(const std::string& command, std::string& answer) const {
+    if (command == kStart && options_.fault == Fault::StrayLine) {
+        answer.insert(0, kEndAnswer);
+    }
+    if (!IsRegisterRead(command) || registerReplies_ != options_.faultAfter || answer.empty()) {
+        return;
+    }
+    if (options_.fault == Fault::LostLineFeed) {
+        answer.pop_back();
+    } else if (options_.fault == Fault::MissingReply) {
+        answer.clear();
+    }
 }
 
 void SimulatedUnit::ResetToFactory() {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/Register.h"
+#include "sim/TextMode.h"
 
 namespace orvan::sim {
 
@@ -33,6 +34,9 @@ enum class Fault {
     HangUpAfterReplies,  // closes the line after faultAfter register replies
     Garbage,             // answers every command with endless garbage
     CorruptWrite,        // stores a wrong value whenever register faultAfter is written
+    StrayLine,           // an end marker left from an earlier transfer comes before the banner
+    LostLineFeed,        // register reply number faultAfter (from 0) loses its "\n"
+    MissingReply,        // register reply number faultAfter (from 0) never comes
 };
 
 struct UnitOptions {
@@ -42,6 +46,11 @@ struct UnitOptions {
     bool pace = false;   // send at the real 9600-baud byte time (about 1.04 ms a byte)
     std::string registerFile;  // start from this register file instead of the factory table
     std::string traceFile;     // timestamped trace of every byte, both directions
+    // The service text mode: its fault (Fault::Silent silences it as well), after how many
+    // status reports StreamStops strikes, and whether a headset is plugged in at the start.
+    TextFault textFault = TextFault::None;
+    int streamLimit = 0;
+    bool headsetPlugged = false;
     // Called with each complete command (without its "\r") as the unit takes it; on a host's
     // thread, with the host's lock held.
     std::function<void(const std::string&)> commandListener;
@@ -59,6 +68,7 @@ struct TraceEntry {
 // banner (one line), "$Rnnn" (nnn 000 to 299) with "$Rnnn", the value padded with "0" or cut to
 // eight characters, and "\r\n", and "$PROGENDE" with "ENDE\r\n". "$Pnnn<value>" stores the value
 // as it stands; "$P999<anything>" returns to the factory table. Nothing else is answered.
+// Bytes outside a command go to the service text mode (TextMode); "$PROGSTART" ends it.
 // Faults: Silent and SilentAfterBanner still obey every command and only withhold answers.
 // StopAfterReplies and HangUpAfterReplies strike at the first command other than "$PROGSTART"
 // that arrives after faultAfter register replies: from then on nothing is answered, and a
@@ -73,8 +83,9 @@ class SimulatedUnit {
 
     // Feeds bytes the PC sent; returns what the unit answers to them.
     std::string Receive(std::string_view bytes);
-    // Output the unit produces on its own (garbage mode); empty otherwise.
-    std::string Spontaneous();
+    // Output the unit produces on its own, due by now: garbage, or the text mode's streams.
+    std::string Spontaneous(std::chrono::steady_clock::time_point now);
+    std::string Spontaneous() { return Spontaneous(std::chrono::steady_clock::now()); }
     bool HungUp() const;
 
     // The unit's registers (factory table until written).
@@ -86,6 +97,8 @@ class SimulatedUnit {
     // "$PROGSTART" and "$PROGENDE".
     int CommandsReceived(const std::string& prefix) const;  // e.g. "$P", "$R", "$PROGSTART"
     const UnitOptions& Options() const { return options_; }
+    TextMode& Text() { return textMode_; }
+    const TextMode& Text() const { return textMode_; }
 
     static const std::array<const char*, kRegisterCount>& FactoryTable();
     static constexpr std::size_t kMaxCommandLength = 128;
@@ -95,6 +108,8 @@ class SimulatedUnit {
     std::string Obey(const std::string& command);
     bool FaultStrikes(const std::string& command) const;
     bool Withheld(const std::string& command) const;
+    // The line faults: a stray line, a lost line feed, a missing reply.
+    void Disturb(const std::string& command, std::string& answer) const;
     void ResetToFactory();
     static void Corrupt(std::string& value);
 
@@ -108,6 +123,7 @@ class SimulatedUnit {
     bool struck_ = false;  // StopAfterReplies or HangUpAfterReplies has struck
     bool garbage_ = false;
     std::minstd_rand random_;
+    TextMode textMode_;
 };
 
 // Serves a SimulatedUnit on the master of a pseudo-terminal from a thread of its own.
@@ -132,6 +148,8 @@ class PtyHost {
     int FactoryResets() const;
     std::vector<TraceEntry> Trace() const;
     std::string ReceivedBytes() const;  // everything the PC sent, in order
+    // The text mode's state, read or changed under the host's lock.
+    void WithText(const std::function<void(TextMode&)>& action);
 
   private:
     class Impl;

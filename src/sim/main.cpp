@@ -20,6 +20,7 @@ sigset_t EndSignals() {
     sigaddset(&signals, SIGINT);
     sigaddset(&signals, SIGTERM);
     sigaddset(&signals, SIGHUP);
+    sigaddset(&signals, SIGUSR1);  // plugs the headset in or out
     return signals;
 }
 
@@ -40,7 +41,14 @@ int Serve(const orvan::sim::SimCommandLine& line) {
 
     const sigset_t signals = EndSignals();
     int received = 0;
-    sigwait(&signals, &received);
+    while (sigwait(&signals, &received) == 0 && received == SIGUSR1) {
+        bool plugged = false;
+        host.WithText([&plugged](orvan::sim::TextMode& text) {
+            plugged = !text.HeadsetPlugged();
+            text.SetHeadsetPlugged(plugged);
+        });
+        std::cout << (plugged ? "Headset eingesteckt" : "Headset abgezogen") << std::endl;
+    }
     return 0;
 }
 

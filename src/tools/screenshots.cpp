@@ -1,10 +1,14 @@
 // Renders the main window and the dialogs of the program offscreen into PNG files, for the
 // documentation and for checking the layout: orvan2a-screenshots [folder], default
 // docs/screenshots.
+#include <QComboBox>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -13,6 +17,7 @@
 #include <QTreeWidget>
 
 #include <cstdio>
+#include <functional>
 #include <string>
 
 #include "app/AboutBox.h"
@@ -24,9 +29,32 @@
 #include "app/Vergleich.h"
 #include "app/VersionText.h"
 #include "link/DeviceMessages.h"
+#include "pages/BUSYInKonfig.h"
+#include "pages/BUSYOutKonfig.h"
+#include "pages/DetailFMS.h"
+#include "pages/DuplexKonfig.h"
 #include "pages/Funkkreiskonfiguration.h"
+#include "pages/HeadsetKonfig.h"
+#include "pages/HoererLSKonfig.h"
+#include "pages/NFKonfig.h"
+#include "pages/NFKonfigHoerer.h"
+#include "pages/NFKonfigTonband.h"
+#include "pages/NFMute.h"
 #include "pages/NFSquelchKonfig.h"
+#include "pages/PageControls.h"
+#include "pages/Sendezeitbegrenzung.h"
 #include "pages/Squelchkonfiguration.h"
+#include "pages/TXKonfig.h"
+#include "pages/Tastenfunktionen.h"
+#include "pages/TonbandrelaisKonfig.h"
+#include "pages/TonfolgeKonfig.h"
+#include "pages/TonrufauswerterKonfig.h"
+#include "pages/Tonrufauswertung.h"
+#include "procedures/Ausgabepegel.h"
+#include "procedures/AusgabepegelAendern.h"
+#include "procedures/Eingangsverstaerkung.h"
+#include "procedures/HSErkennung.h"
+#include "procedures/PotiAbgleich.h"
 #include "sim/SimulatedUnit.h"
 #include "ui/QtUserInterface.h"
 
@@ -49,7 +77,7 @@ class SilentUserInterface : public UserInterface {
     }
     QString OpenFileName(QWidget*) override { return {}; }
     QString SaveFileName(QWidget*) override { return {}; }
-    QString SaveFileNameOfType(QWidget*, const FileType&, const QString&) override { return {}; }
+    QString ChooseFile(QWidget*, const FileRequest&) override { return {}; }
 };
 
 class Camera {
@@ -95,12 +123,83 @@ class Camera {
     bool ok_ = true;
 };
 
+// The radio circuit pages that are choices, times and levels.
+void TakePages(Camera& camera, Register& image, UserInterface& ui) {
+    BUSYOutKonfig busyOut(image, ui);
+    camera.Take(busyOut, "busyoutkonfig");
+    BUSYInKonfig busyIn(image, ui);
+    camera.Take(busyIn, "busyinkonfig");
+    TXKonfig tx(image, ui);
+    camera.Take(tx, "txkonfig");
+    DuplexKonfig duplex(image, ui);
+    camera.Take(duplex, "duplexkonfig");
+    Sendezeitbegrenzung transmitter(image, ui);
+    camera.Take(transmitter, "sendezeitbegrenzung");
+    TonbandrelaisKonfig tapeRelay(image, ui);
+    camera.Take(tapeRelay, "tonbandrelaiskonfig");
+    HeadsetKonfig headset(image, ui);
+    camera.Take(headset, "headsetkonfig");
+    NFMute noise(image, ui);
+    camera.Take(noise, "nfmute");
+}
+
 QPushButton* ButtonOf(QWidget& window, const QString& text) {
     for (QPushButton* button : window.findChildren<QPushButton*>()) {
         if (button->text() == text)
             return button;
     }
     return nullptr;
+}
+
+void WaitWhile(const std::function<bool()>& condition) {
+    for (int waited = 0; condition() && waited < 10000; waited += 20)
+        Wait(20);
+}
+
+// Both live procedures against the simulated unit, in their states.
+void TakeProcedures(Camera& camera, Register& image, sim::PtyHost& unit, UserInterface& ui) {
+    const Timing timing = Timing{}.Scaled(10);
+    {
+        PotiAbgleich poti(image, unit.SlavePath(), ui, timing);
+        poti.show();
+        WaitWhile([&] { return poti.Busy(); });
+        camera.Take(poti, "poti-abgleich");
+        auto* selector = poti.findChild<QComboBox*>();
+        for (const auto& [entry, name] :
+             {std::pair{1, "poti-abgleich-eingang"}, std::pair{5, "poti-abgleich-ausgang"}}) {
+            selector->setCurrentIndex(entry);
+            emit selector->activated(entry);
+            Wait(50);
+            WaitWhile([&] { return poti.Busy(); });
+            Wait(300);
+            camera.Take(poti, name);
+        }
+        poti.reject();
+        WaitWhile([&] { return poti.isVisible(); });
+    }
+    PotiAbgleich::End(image, unit.SlavePath(), ui, timing, nullptr);
+    const HelpText help = PotiAbgleichModel::Help();
+    camera.TakeMessage("poti-abgleich-hilfe", QString::fromUtf8(help.caption),
+                       QString::fromUtf8(help.text), help.icon);
+
+    {
+        HSErkennung headset(image, unit.SlavePath(), ui, timing);
+        headset.show();
+        QLabel* status = headset.findChild<QGroupBox*>()->findChild<QLabel*>();
+        for (const auto& [plugged, name] :
+             {std::pair{false, "hs-erkennung"}, std::pair{true, "hs-erkennung-angeschlossen"}}) {
+            unit.WithText([plugged](sim::TextMode& mode) { mode.SetHeadsetPlugged(plugged); });
+            const QString shown = QString::fromUtf8(plugged ? HSErkennungModel::kConnected
+                                                            : HSErkennungModel::kNotConnected);
+            WaitWhile([&] { return status->text() != shown; });
+            camera.Take(headset, name);
+        }
+        headset.reject();
+        WaitWhile([&] { return headset.isVisible(); });
+    }
+    HSErkennung::End(image, unit.SlavePath(), ui, timing, false, nullptr);
+    camera.TakeMessage("hs-kalibrierung", HSErkennung::kPromptCaption,
+                       QString::fromUtf8(HSErkennung::kPromptText), MessageIcon::Information);
 }
 
 }  // namespace
@@ -129,6 +228,7 @@ int main(int argc, char** argv) {
     setup.ui = &silent;
     setup.portFolder = ports.path().toStdString();
     setup.timing = Timing{}.Scaled(10);
+    setup.backupFolder = ports.filePath("Sicherungen").toStdString();  // not the user's backups
     CVEXA2aDlg window(std::move(setup));
     camera.Take(window, "main-window");
 
@@ -150,6 +250,40 @@ int main(int argc, char** argv) {
     camera.Take(squelch, "squelchkonfiguration");
     NFSquelchKonfig afSquelch(window.Image(), silent, {'2', '0', '2', '1'});
     camera.Take(afSquelch, "nfsquelchkonfig");
+    TakePages(camera, window.Image(), silent);
+    Tonrufauswertung toneCalls(window.Image(), silent);
+    camera.Take(toneCalls, "tonrufauswertung");
+    TonrufauswerterKonfig toneEvaluator(window.Image(), 1);
+    camera.Take(toneEvaluator, "tonrufauswerterkonfig");
+    // Both call keys with a text: one telegram, one five-tone sequence.
+    Register keyImage;
+    keyImage.SetValue(19, "1230005");
+    keyImage.SetValue(21, "6A123456");
+    keyImage.SetValue(23, "3007C003");
+    keyImage.SetValue(32, "12345000");
+    Tastenfunktionen keys(keyImage, silent);
+    camera.Take(keys, "tastenfunktionen");
+    TonfolgeKonfig sequence(window.Image(), silent);
+    camera.Take(sequence, "tonfolgekonfig");
+    std::string fmsText = "6A1234567C";
+    DetailFMS fmsDetail(fmsText, silent);
+    camera.Take(fmsDetail, "detailfms");
+    NFKonfig afToLoudspeaker(window.Image(), silent);
+    camera.Take(afToLoudspeaker, "nfkonfig");
+    NFKonfigHoerer afToHandset(window.Image(), silent);
+    camera.Take(afToHandset, "nfkonfighoerer");
+    NFKonfigTonband afToTape(window.Image(), silent);
+    camera.Take(afToTape, "nfkonfigtonband");
+    HoererLSKonfig handsetAndLoudspeaker(window.Image(), silent);
+    camera.Take(handsetAndLoudspeaker, "hoererlskonfig");
+    Ausgabepegel outputLevels(window.Image(), silent);
+    camera.Take(outputLevels, "ausgabepegel");
+    AusgabepegelAendern changeLevel(window.Image(), {'2', '3'});
+    camera.Take(changeLevel, "ausgabepegelaendern");
+    camera.TakeMessage("ausgabepegel-alle", ToQString(AusgabepegelModel::kSummaryCaption),
+                       ToQString(AusgabepegelModel::Summary(window.Image())), MessageIcon::None);
+    Eingangsverstaerkung inputGain(window.Image(), silent);
+    camera.Take(inputGain, "eingangsverstaerkung");
     // The image against a file and against a unit that stored two registers wrongly.
     Register other;
     for (int n = 0; n < kRegisterCount; ++n)
@@ -174,6 +308,8 @@ int main(int argc, char** argv) {
     save->resize(760, 440);
     camera.Take(*save, "save-dialog");
 
+    TakeProcedures(camera, window.Image(), unit, silent);
+
     camera.TakeMessage("help", kHelpCaption, kMainHelpText, MessageIcon::Information);
     camera.TakeMessage(
         "port-failed", kErrorCaption,
@@ -188,5 +324,19 @@ int main(int argc, char** argv) {
                        MessageIcon::None);
     camera.TakeMessage("single-register-help", EinzelnesRegisterModel::kHelpCaption,
                        EinzelnesRegisterModel::HelpText(), MessageIcon::Information);
+    camera.TakeMessage("read-incomplete", kErrorCaption, kIncompleteReplyText, MessageIcon::Error);
+    camera.TakeMessage("backup-failed", {},
+                       QString(kBackupFailedText) + "\n" +
+                           "/home/technik/.local/share/orvan2a/Sicherungen/"
+                           "2026-12-08_14-03-27_gelesen_COM3.rvx2a2\n" +
+                           "Kein Speicherplatz auf dem Datenträger",
+                       MessageIcon::Warning);
+    for (QMenu* menu : window.findChildren<QMenu*>()) {
+        if (menu->title() == kExtrasMenuTitle) {
+            // Shown without a popup, a menu keeps the size it had before its entries were added.
+            menu->adjustSize();
+            camera.Take(*menu, "menu-extras");
+        }
+    }
     return camera.Ok() ? 0 : 1;
 }

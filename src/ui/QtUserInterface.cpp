@@ -89,11 +89,20 @@ std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* parent, const QString& capt
 }
 
 std::unique_ptr<QFileDialog> MakeFileDialog(QWidget* parent, bool save) {
-    auto dialog = std::make_unique<QFileDialog>(parent, save ? kSaveDialogTitle : kOpenDialogTitle);
-    dialog->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog->setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog->setNameFilter(kFileFilter);
-    dialog->setDefaultSuffix(kFileSuffix);
+    return MakeFileDialog(
+        parent, {save, save ? kSaveDialogTitle : kOpenDialogTitle, kFileFilter, kFileSuffix, {}});
+}
+
+std::unique_ptr<QFileDialog> MakeFileDialog(QWidget* parent, const FileRequest& request) {
+    auto dialog = std::make_unique<QFileDialog>(parent, request.title);
+    dialog->setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog->setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog->setNameFilter(request.filter);
+    dialog->setDefaultSuffix(request.suffix);
+    if (!request.folder.isEmpty())
+        dialog->setDirectory(request.folder);
+    if (!request.name.isEmpty())
+        dialog->selectFile(request.name);
     return dialog;
 }
 
@@ -113,15 +122,8 @@ QString QtUserInterface::SaveFileName(QWidget* parent) {
     return RunFileDialog(MakeFileDialog(parent, true));
 }
 
-QString QtUserInterface::SaveFileNameOfType(QWidget* parent, const FileType& type,
-                                            const QString& suggestedName) {
-    auto dialog = std::make_unique<QFileDialog>(parent, type.title);
-    dialog->setAcceptMode(QFileDialog::AcceptSave);
-    dialog->setFileMode(QFileDialog::AnyFile);
-    dialog->setNameFilter(type.filter);
-    dialog->setDefaultSuffix(type.suffix);
-    dialog->selectFile(suggestedName);
-    return RunFileDialog(std::move(dialog));
+QString QtUserInterface::ChooseFile(QWidget* parent, const FileRequest& request) {
+    return RunFileDialog(MakeFileDialog(parent, request));
 }
 
 }  // namespace orvan

@@ -14,6 +14,7 @@ std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* parent, const QString& capt
                                             const QString& text, MessageIcon icon,
                                             MessageButtons buttons);
 std::unique_ptr<QFileDialog> MakeFileDialog(QWidget* parent, bool save);
+std::unique_ptr<QFileDialog> MakeFileDialog(QWidget* parent, const FileRequest& request);
 
 // The program's message boxes and register file dialogs, with Qt's own widgets.
 class QtUserInterface : public UserInterface {
@@ -22,8 +23,7 @@ class QtUserInterface : public UserInterface {
                               MessageIcon icon, MessageButtons buttons) override;
     QString OpenFileName(QWidget* parent) override;
     QString SaveFileName(QWidget* parent) override;
-    QString SaveFileNameOfType(QWidget* parent, const FileType& type,
-                               const QString& suggestedName) override;
+    QString ChooseFile(QWidget* parent, const FileRequest& request) override;
 };
 
 }  // namespace orvan

@@ -11,11 +11,14 @@ namespace orvan {
 enum class MessageButtons { Ok, OkCancel, YesNo };
 enum class MessageAnswer { Ok, Cancel, Yes, No };
 
-// A kind of file other than register files, for its save dialog.
-struct FileType {
-    QString title;   // the dialog's caption
-    QString filter;  // "PDF-Dateien (*.pdf)"
-    QString suffix;  // appended when the user types a name without one: "pdf"
+// A file dialog other than the register file dialogs' defaults.
+struct FileRequest {
+    bool save = false;  // save dialog with overwrite confirmation; else open an existing file
+    QString title;
+    QString filter;  // one entry: "Beschreibung (*.ext)"
+    QString suffix;  // appended to a typed name without one
+    QString folder;  // where the dialog starts; empty: its own choice
+    QString name;    // the file a save dialog offers, possibly with its folder; empty: none
 };
 
 // Every message box, question and file dialog of the program goes through this service, so that
@@ -30,9 +33,7 @@ class UserInterface {
     // The chosen path, or an empty string when the dialog was cancelled.
     virtual QString OpenFileName(QWidget* parent) = 0;
     virtual QString SaveFileName(QWidget* parent) = 0;
-    // The save dialog for another kind of file, offering suggestedName (may hold a folder).
-    virtual QString SaveFileNameOfType(QWidget* parent, const FileType& type,
-                                       const QString& suggestedName) = 0;
+    virtual QString ChooseFile(QWidget* parent, const FileRequest& request) = 0;
 };
 
 }  // namespace orvan

@@ -162,6 +162,42 @@ TEST_F(Extras, DeviceCheckCatchesAWriteTheUnitStoredWronglyAndKeepsTheWindowAsIt
     EXPECT_FALSE(Image().IsPortOpen());
 }
 
+// One menu holds the tools; a check of the unit goes through the traced port but leaves no backup.
+TEST_F(Extras, DeviceCheckIsTracedAndLeavesNoBackup) {
+    AddUnit();
+    OpenWindow();
+    QStringList entries;
+    for (QMenu* menu : Window().findChildren<QMenu*>()) {
+        if (menu->title() == "&Extras") {
+            for (QAction* action : menu->actions())
+                entries << (action->isSeparator() ? "-" : action->text());
+        }
+    }
+    EXPECT_EQ(entries, QStringList({"Mit &Datei vergleichen...", "&Gerät prüfen",
+                                    "Einstellungs&bericht als PDF...", "-",
+                                    "Verbindungs&protokoll aufzeichnen..."}));
+    Read();
+    const auto backups = [this] {
+        return QDir(BackupFolder()).entryList({"*.rvx2a2"}, QDir::Files).size();
+    };
+    ASSERT_EQ(backups(), 1);
+
+    const QString trace = FilePath("trace.txt");
+    ui_.savePaths.push_back(trace);
+    Action("Verbindungs&protokoll aufzeichnen...").trigger();
+    ASSERT_TRUE(Action("Verbindungs&protokoll aufzeichnen...").isChecked());
+    EXPECT_EQ(CheckDevice().summary, "Keine Unterschiede.");
+    Action("Verbindungs&protokoll aufzeichnen...").trigger();
+
+    QFile file(trace);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray recorded = file.readAll();
+    EXPECT_EQ(recorded.count(">> $R"), 300);
+    EXPECT_TRUE(recorded.contains("<< #V"));
+    EXPECT_EQ(backups(), 1);
+    EXPECT_TRUE(ui_.messages.empty());
+}
+
 TEST_F(Extras, DeviceCheckWithoutAUnitShowsThePortMessageAndChangesNothing) {
     AddUnit();
     OpenWindow();
@@ -195,8 +231,10 @@ TEST_F(Extras, SettingsReportIsAPdfWithEveryPageItsSettingsAndTheRawRegisters) {
     const QString pdf = FilePath("bericht.pdf");
     ui_.savePaths.push_back(pdf);
     Action("Einstellungs&bericht als PDF...").trigger();
-    EXPECT_EQ(ui_.lastSaveType.filter, "PDF-Dateien (*.pdf)");
-    EXPECT_EQ(ui_.lastSuggestedName, TestFile("typical.pdf"));
+    ASSERT_EQ(ui_.fileRequests.size(), 1u);
+    EXPECT_TRUE(ui_.fileRequests[0].save);
+    EXPECT_EQ(ui_.fileRequests[0].filter, "PDF-Dateien (*.pdf)");
+    EXPECT_EQ(ui_.fileRequests[0].name, TestFile("typical.pdf"));
     EXPECT_TRUE(ui_.messages.empty());
     ASSERT_TRUE(QFile::exists(pdf));
 

@@ -32,11 +32,9 @@ class FakeUserInterface : public UserInterface {
     }
     QString OpenFileName(QWidget*) override { return NextPath(openPaths, openDialogs); }
     QString SaveFileName(QWidget*) override { return NextPath(savePaths, saveDialogs); }
-    QString SaveFileNameOfType(QWidget*, const FileType& type,
-                               const QString& suggestedName) override {
-        lastSaveType = type;
-        lastSuggestedName = suggestedName;
-        return NextPath(savePaths, saveDialogs);
+    QString ChooseFile(QWidget*, const FileRequest& request) override {
+        fileRequests.push_back(request);
+        return request.save ? NextPath(savePaths, saveDialogs) : NextPath(openPaths, openDialogs);
     }
 
     QStringList Texts() const {
@@ -50,10 +48,9 @@ class FakeUserInterface : public UserInterface {
     std::deque<QString> openPaths;      // next paths of the open dialog; empty: cancelled
     std::deque<QString> savePaths;      // next paths of the save dialog; empty: cancelled
     std::vector<Shown> messages;
+    std::vector<FileRequest> fileRequests;  // the dialogs shown through ChooseFile
     int openDialogs = 0;
     int saveDialogs = 0;
-    FileType lastSaveType;  // of the last save dialog for another kind of file
-    QString lastSuggestedName;
 
   private:
     static QString NextPath(std::deque<QString>& paths, int& count) {

@@ -25,7 +25,7 @@ class FileCommandsTest : public ShellTest {
     bool Ended() { return !Window().isVisible(); }
 };
 
-TEST_F(FileCommandsTest, MenuHoldsTheFiveItemsInOrder) {
+TEST_F(FileCommandsTest, MenuHoldsItsItemsInOrder) {
     QMenu* file = nullptr;
     for (QMenu* menu : Window().findChildren<QMenu*>())
         if (menu->title() == "&Datei")
@@ -35,8 +35,8 @@ TEST_F(FileCommandsTest, MenuHoldsTheFiveItemsInOrder) {
     for (QAction* action : file->actions())
         if (!action->isSeparator())
             items << action->text();
-    EXPECT_EQ(items, (QStringList{"&Neu", "Ö&ffnen ...", "&Speichern ", "Speichern &unter ...",
-                                  "&Beenden"}));
+    EXPECT_EQ(items, (QStringList{"&Neu", "Ö&ffnen ...", "Sicherungen öffnen...", "&Speichern ",
+                                  "Speichern &unter ...", "&Beenden"}));
 }
 
 TEST_F(FileCommandsTest, NewDiscardsChangesWithoutAskingAndKeepsTheButtons) {

@@ -79,12 +79,14 @@ class ShellTest : public ::testing::Test {
     sim::PtyHost& Unit(std::size_t k = 0) { return *units_.at(k); }
     void RemoveUnit(std::size_t k = 0) { units_.at(k).reset(); }
 
-    CVEXA2aDlg& OpenWindow(std::span<const Topic> topics = DispatchTable()) {
+    CVEXA2aDlg& OpenWindow(std::span<const Topic> topics = DispatchTable(),
+                           const Timing& timing = Timing{}.Scaled(10)) {
         MainWindowSetup setup;
         setup.ui = &ui_;
         setup.portFolder = Folder();
-        setup.timing = Timing{}.Scaled(10);
+        setup.timing = timing;
         setup.topics = topics;
+        setup.backupFolder = BackupFolder().toStdString();
         window_ = std::make_unique<CVEXA2aDlg>(std::move(setup));
         window_->show();
         return *window_;
@@ -148,6 +150,7 @@ class ShellTest : public ::testing::Test {
     }
     QString FilePath(const QString& name) { return QDir(files_.path()).filePath(name); }
     std::string Folder() const { return ports_.path().toStdString(); }
+    QString BackupFolder() const { return QDir(files_.path()).filePath("Sicherungen"); }
 
     FakeUserInterface ui_;
 

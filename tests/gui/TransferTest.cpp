@@ -2,6 +2,7 @@
 // the unit's faults and closing the window while a transfer runs.
 #include <QLabel>
 
+#include "../UnitCommands.h"
 #include "ShellTestSupport.h"
 #include "app/ShellTexts.h"
 #include "app/VersionText.h"
@@ -207,6 +208,7 @@ TEST_F(Transfer, FactoryResetSendsThreeCommandsThenReadsTheFactoryValues) {
     OpenWindow();
     Unit().SetRegisterValue(10, "FFFFFFFF");
     ui_.answers.push_back(MessageAnswer::Ok);
+    const auto clicked = std::chrono::steady_clock::now();
     Button("Werkseinstellungen").click();
     ASSERT_EQ(ui_.messages.size(), 1u);
     EXPECT_EQ(ui_.messages[0].caption, kFactoryResetCaption);
@@ -217,6 +219,11 @@ TEST_F(Transfer, FactoryResetSendsThreeCommandsThenReadsTheFactoryValues) {
     ASSERT_TRUE(WaitForTransferEnd());
     EXPECT_EQ(Unit().FactoryResets(), 1);
     EXPECT_EQ(Unit().CommandsReceived("$PROGSTART"), 2);
+    const std::vector<TimedCommand> commands = CommandsIn(Unit().Trace());
+    ASSERT_GE(commands.size(), 4u);
+    EXPECT_EQ(commands[3].text, "$PROGSTART");
+    // The read starts a whole pause after the click, whatever the load.
+    EXPECT_GE(commands[3].time - clicked, Timing{}.Scaled(10).factoryResetPause);
     EXPECT_EQ(Image().Value(10), sim::SimulatedUnit::FactoryTable()[10]);
     EXPECT_TRUE(Tree().isEnabled());
 }

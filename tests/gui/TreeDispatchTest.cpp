@@ -4,8 +4,24 @@
 
 #include "ShellTestSupport.h"
 #include "app/EinzelnesRegister.h"
+#include "pages/BUSYInKonfig.h"
+#include "pages/BUSYOutKonfig.h"
+#include "pages/DuplexKonfig.h"
 #include "pages/Funkkreiskonfiguration.h"
+#include "pages/HeadsetKonfig.h"
+#include "pages/HoererLSKonfig.h"
+#include "pages/NFKonfig.h"
+#include "pages/NFKonfigHoerer.h"
+#include "pages/NFKonfigTonband.h"
+#include "pages/NFMute.h"
+#include "pages/Sendezeitbegrenzung.h"
 #include "pages/Squelchkonfiguration.h"
+#include "pages/TXKonfig.h"
+#include "pages/Tastenfunktionen.h"
+#include "pages/TonbandrelaisKonfig.h"
+#include "pages/Tonrufauswertung.h"
+#include "procedures/Ausgabepegel.h"
+#include "procedures/Eingangsverstaerkung.h"
 
 namespace orvan::test {
 namespace {
@@ -195,15 +211,35 @@ TEST_F(TreeDispatch, TheSingleRegisterTopicOpensItsDialogOnTheImage) {
     EXPECT_EQ(title, "Einzelnes Register Lesen/ Schreiben");
 }
 
-// The production table: choosing a built topic runs its own page modally on the window's image.
-TEST_F(TreeDispatch, ProductionTreeOpensTheBuiltPages) {
+// The production table: choosing any topic runs its own page modally on the window's image, and
+// no topic is left without one.
+TEST_F(TreeDispatch, ProductionTreeOpensEveryPage) {
     OpenWindow();
     Tree().setEnabled(true);
     const std::pair<QString, const QMetaObject*> pages[] = {
         {"Funkkreiskonfiguration", &Funkkreiskonfiguration::staticMetaObject},
         {"Squelchkonfiguration", &Squelchkonfiguration::staticMetaObject},
+        {"Tonrufauswertung", &Tonrufauswertung::staticMetaObject},
+        {"Tastenfunktionen", &Tastenfunktionen::staticMetaObject},
         {"Einzelnes Register lesen/schreiben", &EinzelnesRegister::staticMetaObject},
+        {"BUSY Ausgang Konfiguration", &BUSYOutKonfig::staticMetaObject},
+        {"BUSY Eingang Konfiguration", &BUSYInKonfig::staticMetaObject},
+        {"TX Konfiguration", &TXKonfig::staticMetaObject},
+        {"Duplexkonfiguration", &DuplexKonfig::staticMetaObject},
+        {"Geräuschunterdrückung (NF-Mute)", &NFMute::staticMetaObject},
+        {"Tonbandrelais Konfiguration", &TonbandrelaisKonfig::staticMetaObject},
+        {"Headset Konfiguration", &HeadsetKonfig::staticMetaObject},
+        {"Sendereinstellungen", &Sendezeitbegrenzung::staticMetaObject},
+        {"NF zum Lautsprecher", &NFKonfig::staticMetaObject},
+        {"NF zum Hörer", &NFKonfigHoerer::staticMetaObject},
+        {"NF zum Tonband", &NFKonfigTonband::staticMetaObject},
+        {"Hörer-/LS-Konfiguration (+TETRA)", &HoererLSKonfig::staticMetaObject},
+        {"Ausgabepegel", &Ausgabepegel::staticMetaObject},
+        {"Eingangsverstärkung", &Eingangsverstaerkung::staticMetaObject},
     };
+    ASSERT_EQ(std::size(pages), DispatchTable().size());
+    for (const Topic& topic : DispatchTable())
+        EXPECT_NE(topic.factory, nullptr) << topic.text;
     for (const auto& [topic, page] : pages) {
         QString shownClass;
         OnNextModal([&shownClass](QWidget& modal) {

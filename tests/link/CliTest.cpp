@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -10,9 +11,11 @@
 #include <string>
 #include <vector>
 
+#include "../UnitCommands.h"
 #include "core/Register.h"
 #include "core/TextFunctions.h"
 #include "link/DeviceMessages.h"
+#include "link/Timing.h"
 #include "sim/SimulatedUnit.h"
 
 namespace orvan {
@@ -48,6 +51,7 @@ class CliTest : public ::testing::Test {
         const pid_t child = fork();
         if (child == 0) {
             setenv("XDG_CONFIG_HOME", (dir / "config").c_str(), 1);
+            setenv("XDG_DATA_HOME", (dir / "data").c_str(), 1);
             if (!freopen(out.c_str(), "w", stdout) || !freopen(err.c_str(), "w", stderr))
                 _exit(99);
             std::vector<char*> argv;
@@ -65,6 +69,16 @@ class CliTest : public ::testing::Test {
     }
 
     std::string PortsFolder() const { return (dir / "config" / "orvan2a" / "ports").string(); }
+    fs::path BackupFolder() const { return dir / "data" / "orvan2a" / "Sicherungen"; }
+    std::vector<fs::path> Backups() const {
+        std::vector<fs::path> files;
+        if (fs::exists(BackupFolder())) {
+            for (const fs::directory_entry& entry : fs::directory_iterator(BackupFolder()))
+                files.push_back(entry.path());
+        }
+        std::sort(files.begin(), files.end());
+        return files;
+    }
 
     fs::path dir;
 };
@@ -79,9 +93,27 @@ TEST_F(CliTest, ReadsTheUnitByItsComNameIntoARegisterFile) {
     EXPECT_NE(ports.out.find("COM" + std::to_string(com) + "\t"), std::string::npos) << ports.out;
 
     const fs::path file = dir / "read.rvx2a2";
-    const CliRun read = Run({"read", "COM" + std::to_string(com), file.string()});
+    const fs::path trace = dir / "trace.txt";
+    const CliRun read =
+        Run({"--trace", trace.string(), "read", "COM" + std::to_string(com), file.string()});
     ASSERT_EQ(read.status, 0) << read.err;
+    EXPECT_EQ(read.err, "");
     const std::string content = Slurp(file);
+    const std::vector<fs::path> backups = Backups();
+    ASSERT_EQ(backups.size(), 1u);
+    EXPECT_TRUE(backups[0].string().ends_with("_gelesen_COM" + std::to_string(com) + ".rvx2a2"));
+    EXPECT_EQ(Slurp(backups[0]), content);
+    const CliRun listed = Run({"backups"});
+    EXPECT_EQ(listed.status, 0);
+    EXPECT_EQ(listed.out, backups[0].string() + "\n");
+    const std::string recorded = Slurp(trace);
+    std::size_t commands = 0;
+    for (std::size_t at = recorded.find(">> $R"); at != std::string::npos;
+         at = recorded.find(">> $R", at + 1)) {
+        ++commands;
+    }
+    EXPECT_EQ(commands, 300u);
+    EXPECT_NE(recorded.find("<< $R299"), std::string::npos) << recorded.substr(0, 400);
     EXPECT_EQ(content.size(), 4510u);
     EXPECT_NE(content.find("R012 0001A000\r\n"), std::string::npos);
     EXPECT_NE(read.out.find("Version: "), std::string::npos);
@@ -108,15 +140,36 @@ TEST_F(CliTest, SendsARegisterFileToTheUnit) {
     EXPECT_EQ(unit.RegisterValue(0), "0000ABCD");
     EXPECT_EQ(unit.RegisterValue(42), "123456789");
     EXPECT_EQ(unit.CommandsReceived("$P"), kRegisterCount);
+    const std::vector<fs::path> backups = Backups();
+    ASSERT_EQ(backups.size(), 1u);
+    EXPECT_NE(backups[0].string().find("_gesendet_"), std::string::npos);
+    EXPECT_EQ(Slurp(backups[0]), Slurp(file));
 }
 
 TEST_F(CliTest, FactoryResetReadsTheFactoryValuesBack) {
     sim::PtyHost unit;
     unit.SetRegisterValue(214, "11111111");
     const fs::path file = dir / "factory.rvx2a2";
+    // A backup folder that cannot be made costs one line on stderr, never the reset itself.
+    fs::create_directories(dir / "data");
+    std::ofstream(dir / "data" / "orvan2a") << "in the way";
+    const auto started = std::chrono::steady_clock::now();
     const CliRun reset = Run({"factory-reset", unit.SlavePath(), file.string()});
     ASSERT_EQ(reset.status, 0) << reset.err;
+    EXPECT_EQ(
+        reset.err.rfind(
+            "Die Sicherungskopie konnte nicht gespeichert werden: " + BackupFolder().string(), 0),
+        0u)
+        << reset.err;
+    EXPECT_EQ(std::count(reset.err.begin(), reset.err.end(), '\n'), 1);
     EXPECT_EQ(unit.FactoryResets(), 1);
+    // The unit restarts before the read starts: its start command comes a whole pause after the
+    // tool was started, whatever the load.
+    const std::vector<test::TimedCommand> commands = test::CommandsIn(unit.Trace());
+    const std::size_t resetEnd = test::FindCommand(commands, "$PROGENDE");
+    ASSERT_LT(resetEnd + 1, commands.size());
+    EXPECT_EQ(commands[resetEnd + 1].text, "$PROGSTART");
+    EXPECT_GE(commands[resetEnd + 1].time - started, Timing{}.factoryResetPause);
     const std::string factory = sim::SimulatedUnit::FactoryTable()[214];
     EXPECT_NE(Slurp(file).find("R214 " + factory + "\r\n"), std::string::npos);
 }
@@ -128,6 +181,21 @@ TEST_F(CliTest, FailuresExitWithOneLineAndTouchNoFile) {
         const CliRun read = Run({"read", unit.SlavePath(), file.string()});
         EXPECT_EQ(read.status, 1);
         EXPECT_EQ(read.err, std::string(kNoConnectionText) + "\n");
+        EXPECT_FALSE(fs::exists(file));
+        EXPECT_TRUE(Backups().empty());
+    }
+    {
+        sim::PtyHost unit;
+        const fs::path trace = dir / "missing-folder" / "trace.txt";
+        const CliRun traced =
+            Run({"--trace", trace.string(), "read", unit.SlavePath(), file.string()});
+        EXPECT_EQ(traced.status, 1);
+        EXPECT_EQ(
+            traced.err.rfind(
+                "Das Verbindungsprotokoll konnte nicht angelegt werden: " + trace.string(), 0),
+            0u)
+            << traced.err;
+        EXPECT_EQ(unit.ReceivedBytes(), "");
         EXPECT_FALSE(fs::exists(file));
     }
     {
@@ -220,7 +288,11 @@ TEST_F(CliTest, DiffExitsAsDiffDoesAndNamesEachDifferingSetting) {
         {typical,
          DataFile("lowercase.rvx2a2"),
          1,
-         {"Register 004: 00000000 → 0z000000", "Register 005: 00000000 → 00ab0000"}},
+         {"BUSY Ausgang Konfiguration › BUSY Ausgang Funkkreis 2: BUSY immer aus → z",
+          "BUSY Eingang Konfiguration › LED wenn BUSY Eingang aktiv › Funkkreis 3: Keine Funktion "
+          "→ a",
+          "BUSY Eingang Konfiguration › LED wenn BUSY Eingang aktiv › Funkkreis 4: Keine Funktion "
+          "→ b"}},
         {typical, (dir / "missing.rvx2a2").string(), 2, {}},
     };
     for (const Case& c : cases) {
@@ -237,6 +309,9 @@ TEST_F(CliTest, SendVerifyPassesForLowerCaseAndLongValuesInEitherAnswerCase) {
     const CliRun sent = Run({"send", "--verify", unit.SlavePath(), lowercase});
     EXPECT_EQ(sent.status, 0) << sent.out << sent.err;
     EXPECT_EQ(sent.out, "");
+    const std::vector<fs::path> backups = Backups();
+    ASSERT_EQ(backups.size(), 1u) << "the send's backup, none for the read after it";
+    EXPECT_NE(backups[0].string().find("_gesendet_"), std::string::npos) << backups[0];
     EXPECT_EQ(unit.RegisterValue(5), "00ab0000");
 
     // A unit that answers in upper case holds the same.
@@ -255,9 +330,13 @@ TEST_F(CliTest, SendVerifyPassesForLowerCaseAndLongValuesInEitherAnswerCase) {
 TEST_F(CliTest, VerifyShowsTheUnitAsNewAndFailsCleanlyWithoutAUnit) {
     sim::PtyHost unit({.registerFile = DataFile("typical.rvx2a2")});
     unit.SetRegisterValue(250, "0000000Y");
-    const CliRun verify = Run({"verify", unit.SlavePath(), DataFile("typical.rvx2a2")});
+    const fs::path trace = dir / "verify-trace.txt";
+    const CliRun verify =
+        Run({"--trace", trace.string(), "verify", unit.SlavePath(), DataFile("typical.rvx2a2")});
     EXPECT_EQ(verify.status, 1) << verify.err;
     EXPECT_EQ(Lines(verify.out), std::vector<std::string>{"Register 250: 00000000 → 0000000Y"});
+    EXPECT_TRUE(Slurp(trace).find(">> $R299") != std::string::npos) << "the read is traced";
+    EXPECT_TRUE(Backups().empty()) << "verify writes no file";
 
     const CliRun noPort =
         Run({"verify", (dir / "no-such-tty").string(), DataFile("typical.rvx2a2")});
@@ -281,6 +360,7 @@ TEST_F(CliTest, UsageErrorsExitWithTwo) {
     EXPECT_EQ(Run({}).status, 2);
     EXPECT_EQ(Run({"read", "COM1"}).status, 2);
     EXPECT_EQ(Run({"erase", "COM1", "x"}).status, 2);
+    EXPECT_EQ(Run({"--trace", "t.txt"}).status, 2);
     const CliRun help = Run({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("factory-reset"), std::string::npos);

@@ -81,17 +81,48 @@ TEST_F(ReplyParsingTest, OptionLetterCountsOnlyAfterTheFirstVersionCharacter) {
     EXPECT_FALSE(image.hasAfSquelch);
 }
 
-TEST_F(ReplyParsingTest, LinesAreAssignedByOrderAndMissingOnesKeepValues) {
-    image.SetValue(299, "ABCDEF01");
-    const std::string lines = Lines(299);
-    const std::size_t lost = lines.find("$R150");
-    Read(kBanner + lines.substr(0, lost) + lines.substr(lost + 15) + "$R299" + "12");
+TEST_F(ReplyParsingTest, LastLineCutByTheReplysEndIsCompletedWithFiller) {
+    Read(kBanner + Lines(299) + "$R299" + "12");
     EXPECT_EQ(observer.outcome->result, TransferResult::Success);
-    EXPECT_EQ(image.Value(149), "12345679");
-    EXPECT_EQ(image.Value(150), "12345671");  // the line of 151, taken in order
-    EXPECT_EQ(image.Value(298), "12000000");  // cut by the reply's end, completed with filler
-    EXPECT_EQ(image.Value(299), "ABCDEF01");
+    EXPECT_EQ(image.Value(298), "12345678");
+    EXPECT_EQ(image.Value(299), "12000000");
     EXPECT_TRUE(image.changed);
+}
+
+// Any line out of place would shift every later register by one: such a read must not count.
+TEST_F(ReplyParsingTest, LinesThatDoNotCarryTheirNumbersInOrderFailTheRead) {
+    const std::string lines = Lines(300);
+    const std::size_t at150 = lines.find("$R150");
+    const struct {
+        const char* name;
+        std::string reply;
+    } cases[] = {
+        {"stray line before the identification", "$R299FFFFFFFF\r\n" + kBanner + lines},
+        {"missing line", kBanner + lines.substr(0, at150) + lines.substr(at150 + 15)},
+        {"merged lines", kBanner + lines.substr(0, at150 - 1) + lines.substr(at150)},
+        {"extra line", kBanner + lines.substr(0, at150) + "ENDE\r\n" + lines.substr(at150)},
+        {"wrong number", kBanner + lines.substr(0, at150) + "$R151" + lines.substr(at150 + 5)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        observer.Clear();
+        image.SetValue(0, "ABCDEF01");
+        port->position = 0;
+        Read(c.reply);
+        ASSERT_TRUE(observer.outcome);
+        EXPECT_EQ(observer.outcome->result, TransferResult::Incomplete);
+        ASSERT_EQ(observer.messages.size(), 1u);
+        EXPECT_EQ(observer.messages[0].text, kIncompleteReplyText);
+        EXPECT_EQ(observer.messages[0].caption, kErrorCaption);
+        EXPECT_EQ(observer.messages[0].icon, MessageIcon::Error);
+        EXPECT_FALSE(observer.outcome->buttons.send);
+        EXPECT_TRUE(observer.outcome->buttons.read);
+        EXPECT_EQ(image.Value(0), "ABCDEF01");
+        EXPECT_EQ(image.Value(1), "00000000");
+        EXPECT_EQ(image.versionText, Register::kVersionHint);
+        EXPECT_FALSE(image.changed);
+        EXPECT_FALSE(image.IsPortOpen());
+    }
 }
 
 TEST_F(ReplyParsingTest, ShortLineKeepsNoCarriageReturn) {

@@ -18,6 +18,7 @@ class ScriptedPort : public SerialPort {
         std::size_t position = 0;
         std::string written;
         bool open = false;
+        int reads = 0;  // every ReadByte call
     };
 
     explicit ScriptedPort(std::shared_ptr<Shared> shared) : shared_(std::move(shared)) {}
@@ -31,6 +32,7 @@ class ScriptedPort : public SerialPort {
         return true;
     }
     ReadStatus ReadByte(char& byte) override {
+        ++shared_->reads;
         if (shared_->position < shared_->script.size()) {
             byte = shared_->script[shared_->position++];
             return ReadStatus::Byte;

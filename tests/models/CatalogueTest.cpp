@@ -117,5 +117,28 @@ TEST(PageCatalogue, EveryPageListsItsOwnTitleAndNoCharacterBelongsToTwoSettings)
     ListedPositions(AllSettings(image));
 }
 
+// Two images are compared setting by setting: the list has the same entries in the same
+// places whatever the image holds, only the words differ.
+TEST(PageCatalogue, ListsTheSameSettingsInTheSameOrderOnEveryImage) {
+    Register distinct;
+    FillDistinct(distinct);
+    Register plain;
+    plain.SetValue(2, "2222");
+    plain.SetValue(13, "");
+    const std::vector<NamedSetting> first = AllSettings(distinct);
+    const std::vector<NamedSetting> second = AllSettings(plain);
+    ASSERT_EQ(first.size(), second.size());
+    std::size_t differing = 0;
+    for (std::size_t i = 0; i < first.size(); ++i) {
+        EXPECT_EQ(first[i].page, second[i].page);
+        EXPECT_EQ(first[i].name, second[i].name);
+        ASSERT_EQ(first[i].chars.size(), second[i].chars.size());
+        EXPECT_EQ(first[i].chars.front().reg, second[i].chars.front().reg);
+        EXPECT_EQ(first[i].chars.front().first, second[i].chars.front().first);
+        differing += first[i].words != second[i].words ? 1 : 0;
+    }
+    EXPECT_EQ(differing, first.size()) << "every setting reads differently on the two images";
+}
+
 }  // namespace
 }  // namespace orvan

@@ -72,6 +72,8 @@ constexpr DecimalRule kPadLeftRules[] = {PadLeft{}};
 constexpr DecimalRule kPadRightRules[] = {PadRight{}};
 constexpr DecimalRule kVolumeRules[] = {PadLeft{}, Cap{32767, "00000"}};
 constexpr DecimalRule kMinimumLengthRules[] = {Replace{"", "10"}, PadLeft{}, Replace{"00", "10"}};
+constexpr DecimalRule kStepRules[] = {PadRight{}, ZeroFrom{2}};
+constexpr DecimalRule kNumberRules[] = {AsNumber{}, PadLeft{}};
 
 TEST(FixedDecimal, RulesApplyInTheirOrderWhenTheFieldIsLeft) {
     struct Case {
@@ -80,14 +82,17 @@ TEST(FixedDecimal, RulesApplyInTheirOrderWhenTheFieldIsLeft) {
         const char* shown;
     };
     const Case cases[] = {
-        {{2, kPadLeftRules}, "5", "05"},       {{2, kPadLeftRules}, "", "00"},
-        {{3, kPadRightRules}, "97", "970"},    {{3, kPadRightRules}, "", "000"},
-        {{5, kVolumeRules}, "7", "00007"},     {{5, kVolumeRules}, "32767", "32767"},
-        {{5, kVolumeRules}, "32768", "00000"}, {{2, kMinimumLengthRules}, "", "10"},
-        {{2, kMinimumLengthRules}, "0", "10"}, {{2, kMinimumLengthRules}, "7", "07"},
+        {{2, kPadLeftRules}, "5", "05"},        {{2, kPadLeftRules}, "", "00"},
+        {{3, kPadRightRules}, "97", "970"},     {{3, kPadRightRules}, "", "000"},
+        {{5, kVolumeRules}, "7", "00007"},      {{5, kVolumeRules}, "32767", "32767"},
+        {{5, kVolumeRules}, "32768", "00000"},  {{2, kMinimumLengthRules}, "", "10"},
+        {{2, kMinimumLengthRules}, "0", "10"},  {{2, kMinimumLengthRules}, "7", "07"},
+        {{2, kStepRules, {}, 1}, "255", "250"}, {{2, kStepRules, {}, 1}, "7", "700"},
+        {{3, kNumberRules}, "00120", "120"},    {{3, kNumberRules}, "7", "007"},
     };
     for (const Case& c : cases) {
-        FixedDecimal decimal(c.typed, c.format);
+        FixedDecimal decimal("", c.format);
+        decimal.SetText(c.typed);
         decimal.Normalise();
         EXPECT_EQ(decimal.Text(), c.shown) << '"' << c.typed << '"';
     }
@@ -102,6 +107,15 @@ TEST(FixedDecimal, TypedTextStaysUntilLeftButIsStoredAtExactlyTheWidth) {
     EXPECT_EQ(withoutRules.Stored(), "007");
     withoutRules.SetText("12345");
     EXPECT_EQ(withoutRules.Stored(), "123");
+}
+
+TEST(FixedDecimal, ScaleZerosAreShownButNotStoredAndNumbersShownWithoutLeadingZeros) {
+    const FixedDecimal scaled("15", {.width = 2, .rules = kStepRules, .scaleZeros = 1});
+    EXPECT_EQ(scaled.Text(), "150");
+    EXPECT_EQ(scaled.Stored(), "15");
+    const FixedDecimal number("005", {.width = 3, .rules = kNumberRules, .shownAsNumber = true});
+    EXPECT_EQ(number.Text(), "5");
+    EXPECT_EQ(number.Stored(), "005");
 }
 
 TEST(FixedDecimal, LeadingValueStopsAtTheFirstOtherCharacterAndSaturates) {

@@ -185,8 +185,12 @@ TEST(CompareWithUnit, OnlyWhatASendAndAReadKeepCountsAndLettersInEitherCase) {
     EXPECT_TRUE(CompareWithUnit(sent, unit).empty());
     unit.SetValue(5, "00AC0000");
     EXPECT_EQ(CompareWithUnit(sent, unit).size(), 1u);
-    EXPECT_EQ(CompareImages(sent, *AsTheUnitReturns(sent)).size(), 2u)
-        << "an exact comparison still sees both";
+    for (int reg : {4, 5}) {
+        Register one;
+        one.SetValue(reg, sent.Value(reg));
+        EXPECT_FALSE(CompareImages(one, *AsTheUnitReturns(one)).empty())
+            << "an exact comparison still sees register " << reg;
+    }
 }
 
 TEST(CompareImages, CorpusFilesDifferExactlyWhenTheirValuesDo) {

@@ -50,6 +50,7 @@ class SimProcess {
         char line[512] = {};
         return output_ != nullptr && fgets(line, sizeof line, output_) != nullptr ? line : "";
     }
+    void Signal(int number) { kill(pid_, number); }
     int Terminate() {
         kill(pid_, SIGTERM);
         int status = 0;
@@ -83,6 +84,35 @@ TEST(Program, RegistersItsPortAndRemovesItOnTermination) {
     }
     EXPECT_EQ(sim.Terminate(), 0);
     EXPECT_FALSE(fs::exists(fs::symlink_status(folder / "COM1")));
+    fs::remove_all(folder);
+}
+
+TEST(Program, SigusrPlugsTheHeadsetInAndOut) {
+    if (!fs::exists(kProgram)) {
+        GTEST_SKIP() << "orvan2a-sim not built";
+    }
+    const fs::path folder =
+        fs::temp_directory_path() / ("orvan-sim-headset-" + std::to_string(getpid()));
+    fs::remove_all(folder);
+    SimProcess sim(folder.string());
+    ASSERT_FALSE(sim.FirstLine().empty());
+    test::SlaveEnd port((folder / "COM1").string());
+    ASSERT_TRUE(port.IsOpen());
+    ASSERT_TRUE(port.Write("\rH\r "));
+    EXPECT_NE(port.Read(400, 2s).find("kein Headset angeschlossen"), std::string::npos);
+    for (const char* expected : {"Headset eingesteckt\n", "Headset abgezogen\n"}) {
+        sim.Signal(SIGUSR1);
+        EXPECT_EQ(sim.FirstLine(), expected);
+        const std::string report = std::string(expected).find("ein") != std::string::npos
+                                       ? "\nHeadset angeschlossen"
+                                       : "kein Headset angeschlossen";
+        std::string stream;
+        for (int i = 0; i < 20 && stream.find(report) == std::string::npos; ++i)
+            stream += port.Read(100, 200ms);
+        EXPECT_NE(stream.find(report), std::string::npos) << expected;
+    }
+    port.Close();
+    EXPECT_EQ(sim.Terminate(), 0);
     fs::remove_all(folder);
 }
 

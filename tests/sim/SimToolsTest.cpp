@@ -81,6 +81,20 @@ TEST(SimCommandLine, CorruptWriteNamesItsRegister) {
     EXPECT_EQ(line.unit.faultAfter, 299);
 }
 
+// Every fault mode is taken and named in the help text.
+TEST(SimCommandLine, HelpNamesEveryFaultMode) {
+    const std::string help = SimUsage();
+    for (const char* fault : {"silent", "silent-after-banner", "stop-after:N", "hangup-after:N",
+                              "garbage", "stray-line", "lost-line-feed:N", "missing-reply:N",
+                              "corrupt-write:N", "text-flood", "dots", "stream-stops:N"}) {
+        std::string mode = fault;
+        EXPECT_NE(help.find(mode), std::string::npos) << mode;
+        if (mode.ends_with(":N"))
+            mode.replace(mode.size() - 1, 1, "3");
+        EXPECT_EQ(Parse({"--fault", mode}).error, "") << mode;
+    }
+}
+
 TEST(SimCommandLine, RejectsWhatItDoesNotKnow) {
     EXPECT_FALSE(Parse({"--bogus"}).error.empty());
     EXPECT_FALSE(Parse({"--ident", "VX22"}).error.empty());

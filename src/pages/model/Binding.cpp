@@ -39,7 +39,7 @@ std::string CircuitCaption(std::string_view caption, std::size_t circuit) {
 
 CircuitChoices BindCircuitChoices(const Register& image, const CircuitChoiceRow& row) {
     return PerCircuit([&](std::size_t circuit) {
-        return BindChoice(image, {row.reg, circuit}, row.table,
+        return BindChoice(image, {row.reg, row.first + circuit}, row.table,
                           SettingName({CircuitCaption(row.group, circuit),
                                        CircuitCaption(row.caption, circuit)}));
     });

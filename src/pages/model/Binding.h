@@ -56,14 +56,15 @@ auto PerCircuit(Bind bind) -> std::array<decltype(bind(std::size_t{0})), kCircui
     return {bind(0), bind(1), bind(2), bind(3)};
 }
 
-// A choice per radio circuit in characters 0 to 3 of one register (char 0 = circuit 1), every
-// circuit from the same options. Its captions name circuit n with "%1" = n + 1: the group box
-// and the control caption, either of them empty where the page has none.
+// A choice per radio circuit in four characters of one register from `first` on (char first =
+// circuit 1), every circuit from the same options. Its captions name circuit n with "%1" =
+// n + 1: the group box and the control caption, either of them empty where the page has none.
 struct CircuitChoiceRow {
     int reg;
     ChoiceTable table;
     std::string_view group;
     std::string_view caption;
+    std::size_t first = 0;
 };
 using CircuitChoices = std::array<Bound<ChoiceCode>, kCircuitCount>;
 

@@ -7,8 +7,6 @@
 
 namespace orvan {
 
-namespace {
-
 std::string_view Trimmed(std::string_view text) {
     const std::size_t first = text.find_first_not_of(" \t");
     if (first == std::string_view::npos)
@@ -16,8 +14,6 @@ std::string_view Trimmed(std::string_view text) {
     const std::size_t last = text.find_last_not_of(" \t");
     return text.substr(first, last - first + 1);
 }
-
-}  // namespace
 
 std::optional<long long> ParseWholeNumber(std::string_view text) {
     std::string_view number = Trimmed(text);

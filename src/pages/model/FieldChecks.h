@@ -10,6 +10,8 @@ namespace orvan {
 // The checks a page runs on its fields at OK. Each gives the message to show, or nothing when
 // the field passes.
 
+// The text without the blanks and tabs around it, as a number field is read.
+std::string_view Trimmed(std::string_view text);
 // The value of an integer field: optional blanks, an optional sign and digits. A number too
 // large for the type saturates, so that it still fails a range check. Nothing when the text is
 // no integer.

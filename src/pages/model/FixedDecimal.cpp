@@ -24,6 +24,11 @@ struct RuleApplier {
         if (text == replace.from)
             text = replace.to;
     }
+    void operator()(const ZeroFrom& zero) const {
+        for (std::size_t i = zero.index; i < text.size(); ++i)
+            text[i] = '0';
+    }
+    void operator()(AsNumber) const { text = std::to_string(LeadingDecimalValue(text)); }
 };
 
 }  // namespace
@@ -42,6 +47,12 @@ unsigned long LeadingDecimalValue(std::string_view text) {
     return value;
 }
 
+FixedDecimal::FixedDecimal(std::string stored, const DecimalFormat& format)
+    : format_(format), read_(std::move(stored)) {
+    text_ = format_.shownAsNumber ? std::to_string(LeadingDecimalValue(read_))
+                                  : read_ + std::string(format_.scaleZeros, '0');
+}
+
 unsigned long FixedDecimal::Value() const {
     return LeadingDecimalValue(text_);
 }
@@ -49,7 +60,7 @@ unsigned long FixedDecimal::Value() const {
 std::string FixedDecimal::Normalised() const {
     std::string text = text_;
     for (const DecimalRule& rule : format_.rules)
-        std::visit(RuleApplier{format_.width, text}, rule);
+        std::visit(RuleApplier{format_.FieldWidth(), text}, rule);
     return text;
 }
 
@@ -57,11 +68,11 @@ std::string FixedDecimal::Words() const {
     std::string words = RawCharacters(text_);
     if (!format_.unit.empty())
         words += " " + std::string(format_.unit);
-    return words;
+    return edited_ ? words : WithOddCharacter(words, read_, Stored());
 }
 
 std::string FixedDecimal::Stored() const {
-    return PadLeftZeros(Normalised(), format_.width).substr(0, format_.width);
+    return PadLeftZeros(Normalised(), format_.FieldWidth()).substr(0, format_.width);
 }
 
 }  // namespace orvan

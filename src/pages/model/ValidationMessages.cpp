@@ -15,4 +15,12 @@ std::string TextLengthMessage(int limit) {
     return "Geben Sie nicht mehr als " + std::to_string(limit) + " Zeichen ein.";
 }
 
+std::string HexValueMessage() {
+    return "Hexwert eingeben!";
+}
+
+std::string NumberMessage() {
+    return "Geben Sie eine Zahl ein.";
+}
+
 }  // namespace orvan

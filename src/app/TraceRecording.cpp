@@ -1,0 +1,32 @@
+#include "app/TraceRecording.h"
+
+#include "app/ShellTexts.h"
+#include "core/FileAccess.h"
+#include "link/DeviceMessages.h"
+
+namespace orvan {
+
+TraceRecording::TraceRecording(PortTrace& trace, UserInterface& ui, QWidget* parent)
+    : trace_(trace), ui_(ui), parent_(parent) {}
+
+bool TraceRecording::Start() {
+    const QString chosen =
+        ui_.ChooseFile(parent_, {true, kTraceDialogTitle, kTraceFileFilter, kTraceFileSuffix, {}});
+    if (chosen.isEmpty())
+        return false;
+    const std::error_code error = trace_.Start(PathFromText(chosen.toStdString()));
+    if (error) {
+        ui_.ShowMessage(parent_, kErrorCaption,
+                        QString(kTraceFailedText) + "\n" + chosen + "\n" +
+                            QString::fromStdString(GermanReason(error, "Ordner nicht gefunden")),
+                        MessageIcon::Error, MessageButtons::Ok);
+        return false;
+    }
+    return true;
+}
+
+void TraceRecording::Stop() {
+    trace_.Stop();
+}
+
+}  // namespace orvan

@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Checks the Debian package of a normal build (cpack -G DEB run in BUILD_DIR): its files, its
+# control data, lintian, and the extracted programs.
+# Usage: deb-test.sh BUILD_DIR
+set -uo pipefail
+build=$(realpath "$1")
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+deb="$build/orvan2a_${version}_amd64.deb"
+work=$(mktemp -d "${TMPDIR:-/tmp}/orvan2a-deb.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+passed=0
+failed=0
+check() {
+    local description=$1
+    shift
+    if "$@"; then
+        passed=$((passed + 1)) && echo "ok   $description"
+    else
+        failed=$((failed + 1)) && echo "FAIL $description"
+    fi
+}
+
+check "orvan2a_${version}_amd64.deb exists" [ -f "$deb" ]
+dpkg-deb -c "$deb" | awk '{print $6}' | sed 's|^\./||' >"$work/contents"
+expected=(usr/bin/orvan2a usr/bin/orvan2a-cli usr/bin/orvan2a-sim
+    usr/share/applications/orvan2a.desktop
+    usr/share/icons/hicolor/scalable/apps/orvan2a.svg
+    usr/share/man/man1/orvan2a.1.gz usr/share/man/man1/orvan2a-cli.1.gz
+    usr/share/man/man1/orvan2a-sim.1.gz
+    usr/share/doc/orvan2a/copyright usr/share/doc/orvan2a/changelog.gz)
+for size in 16 24 32 48 64 128 256; do
+    expected+=("usr/share/icons/hicolor/${size}x${size}/apps/orvan2a.png")
+done
+for file in "${expected[@]}"; do
+    check "holds $file" grep -qx "$file" "$work/contents"
+done
+
+dpkg-deb -f "$deb" Section Depends Description >"$work/control"
+check "section electronics" grep -qx "Section: electronics" "$work/control"
+# dpkg-shlibdeps, not a hand-written list: the Qt libraries with versions from their symbols.
+check "dependencies computed from the libraries" grep -qE "^Depends: .*libqt6widgets6 \(>= [0-9.]+\)" "$work/control"
+check "a German description" grep -q "^Description: Programmiersoftware für das Orvan 2a/2b" "$work/control"
+
+lintian --fail-on error --tag-display-limit 0 "$deb" >"$work/lintian.out" 2>&1
+status=$?
+grep -v 'root privileges' "$work/lintian.out"
+check "lintian reports no errors" [ "$status" -eq 0 ]
+
+dpkg-deb -x "$deb" "$work/root"
+for program in orvan2a-cli orvan2a-sim; do
+    "$work/root/usr/bin/$program" --help >"$work/$program.help" 2>&1
+    check "extracted $program --help runs" [ $? -eq 0 ]
+    check "  and answers in German" grep -q "^Aufruf" "$work/$program.help"
+done
+for program in orvan2a orvan2a-cli orvan2a-sim; do
+    check "manual page of $program is its German help" \
+        grep -q "Aufruf" <(zcat "$work/root/usr/share/man/man1/$program.1.gz")
+done
+
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]
