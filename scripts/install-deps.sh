@@ -11,6 +11,7 @@ packages=(
     xvfb xauth
     wine wine64 xdotool imagemagick
     nsis librsvg2-bin icoutils zip unzip ninja-build dpkg-dev fakeroot file help2man lintian
+    poppler-utils hyperfine
 )
 
 missing=()

@@ -162,8 +162,11 @@ void CVEXA2aDlg::BuildMenus() {
             [this] { files_.SaveAs(); });
     fileMenu_->addSeparator();
     connect(addItem(fileMenu_, "&Beenden"), &QAction::triggered, this, &CVEXA2aDlg::Exit);
-
-    extras_ = std::make_unique<ExtrasMenu>(*menuBar, *trace_, ui_, this);
+    extras_ = new ExtrasMenu(image_, *trace_, ui_, timing_, currentPort_, this);
+    extras_->FollowEnabled(send_);
+    menuBar->addMenu(extras_->Menu());
+    connect(extras_, &ExtrasMenu::deviceCheckRunning, this, &CVEXA2aDlg::LendPort);
+    connect(extras_, &ExtrasMenu::stepped, this, &CVEXA2aDlg::StepProgress);
 
     // X11 and Wayland give a program no system menu: the item stands in a menu of its own.
     QMenu* about = menuBar->addMenu("&?");
@@ -312,17 +315,9 @@ void CVEXA2aDlg::RunProcedure(const std::function<void()>& procedure) {
     if (busy_)
         return;
     // A live procedure has the port to itself until it has ended on the unit.
-    const std::array<QPushButton*, 4> transfers = {read_, send_, factory_, version_};
-    std::array<bool, 4> wereOn{};
-    for (std::size_t k = 0; k < transfers.size(); ++k) {
-        wereOn[k] = transfers[k]->isEnabled();
-        transfers[k]->setEnabled(false);
-    }
-    BeginBusy();
+    LendPort(true);
     procedure();
-    EndBusy({});
-    for (std::size_t k = 0; k < transfers.size(); ++k)
-        transfers[k]->setEnabled(wereOn[k]);
+    LendPort(false);
 }
 
 void CVEXA2aDlg::ShowVersion() {
@@ -437,6 +432,7 @@ void CVEXA2aDlg::BeginBusy() {
     // Nothing may change the image or use the port while the worker does.
     tree_->setEnabled(false);
     fileMenu_->menuAction()->setEnabled(false);
+    extras_->Menu()->menuAction()->setEnabled(false);
     portSelector_->setEnabled(false);
     calibration_->setEnabled(false);
     headset_->setEnabled(false);
@@ -446,6 +442,7 @@ void CVEXA2aDlg::EndBusy(std::optional<bool> tree) {
     busy_ = false;
     tree_->setEnabled(tree.value_or(treeAfterBusy_));
     fileMenu_->menuAction()->setEnabled(true);
+    extras_->Menu()->menuAction()->setEnabled(true);
     portSelector_->setEnabled(true);
     calibration_->setEnabled(true);
     headset_->setEnabled(true);
@@ -470,6 +467,23 @@ void CVEXA2aDlg::WaitForTransferEnd() {
     loop.exec();
     endWait_ = nullptr;
     closingNote_->hide();
+}
+
+// A check of the unit or a live procedure uses the port like a read, but leaves the buttons as
+// they were.
+void CVEXA2aDlg::LendPort(bool lent) {
+    const std::array<QPushButton*, 4> buttons{read_, send_, factory_, version_};
+    if (lent) {
+        for (std::size_t i = 0; i < buttons.size(); ++i) {
+            buttonsBeforeLending_[i] = buttons[i]->isEnabled();
+            buttons[i]->setEnabled(false);
+        }
+        BeginBusy();
+        return;
+    }
+    for (std::size_t i = 0; i < buttons.size(); ++i)
+        buttons[i]->setEnabled(buttonsBeforeLending_[i]);
+    EndBusy({});
 }
 
 void CVEXA2aDlg::ReportPortFailure() {

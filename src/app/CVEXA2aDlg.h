@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+#include <array>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -100,6 +101,7 @@ class CVEXA2aDlg : public QDialog {
     void SetTreeEnabled(bool enabled);
     void WaitForTransferEnd();
     void ReportPortFailure();
+    void LendPort(bool lent);
 
     // Before the image: its port records into the trace.
     std::shared_ptr<PortTrace> trace_ = std::make_shared<PortTrace>();
@@ -121,7 +123,6 @@ class CVEXA2aDlg : public QDialog {
     QEventLoop* endWait_ = nullptr;
     std::filesystem::path backupFolder_;
     BackupKind transferKind_ = BackupKind::Read;
-    std::unique_ptr<ExtrasMenu> extras_;
 
     PortSelector* portSelector_ = nullptr;
     QPushButton* help_ = nullptr;
@@ -136,6 +137,9 @@ class CVEXA2aDlg : public QDialog {
     QTreeWidget* tree_ = nullptr;
     QLabel* closingNote_ = nullptr;
     QMenu* fileMenu_ = nullptr;
+    ExtrasMenu* extras_ = nullptr;
+    std::array<bool, 4>
+        buttonsBeforeLending_{};  // "Lesen", "Senden", "Werkseinstellungen", version
 
     // Last member: destroyed (joined) first, while everything the worker uses still exists.
     TransferThread transfer_;

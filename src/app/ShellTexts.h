@@ -32,7 +32,7 @@ inline constexpr const char* kOpenBackupsItem = "Sicherungen öffnen...";
 inline constexpr const char* kBackupFailedText =
     "Die Sicherungskopie konnte nicht gespeichert werden:";
 inline constexpr const char* kExtrasMenuTitle = "&Extras";
-inline constexpr const char* kTraceItemText = "Verbindungsprotokoll aufzeichnen...";
+inline constexpr const char* kTraceItemText = "Verbindungs&protokoll aufzeichnen...";
 inline constexpr const char* kTraceDialogTitle = "Verbindungsprotokoll aufzeichnen";
 inline constexpr const char* kTraceFileFilter = "Verbindungsprotokoll (*.txt)";
 inline constexpr const char* kTraceFileSuffix = "txt";

@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "cli/CliObserver.h"
+#include "cli/ImageCommands.h"
 #include "core/Backups.h"
 #include "core/FileAccess.h"
 #include "core/RegisterFile.h"
@@ -27,13 +28,20 @@ constexpr const char* kUsage =
     "  orvan2a-cli [--trace PROTOKOLL] BEFEHL ...\n"
     "  orvan2a-cli ports                     Ports auflisten, die sich öffnen lassen\n"
     "  orvan2a-cli read PORT DATEI           Gerät auslesen, als Registerdatei speichern\n"
-    "  orvan2a-cli send PORT DATEI           Registerdatei laden und zum Gerät senden\n"
+    "  orvan2a-cli send [--verify] PORT DATEI\n"
+    "                                        Registerdatei laden und zum Gerät senden;\n"
+    "                                        mit --verify danach auslesen und vergleichen\n"
     "  orvan2a-cli factory-reset PORT DATEI  Gerät auf Werkseinstellungen zurücksetzen,\n"
     "                                        auslesen und als Registerdatei speichern\n"
+    "  orvan2a-cli verify PORT DATEI         Gerät auslesen und mit DATEI vergleichen\n"
+    "  orvan2a-cli show DATEI                Einstellungen einer Registerdatei in Worten\n"
+    "  orvan2a-cli diff DATEI1 DATEI2        Unterschiede zweier Registerdateien\n"
     "  orvan2a-cli backups                   Sicherungskopien auflisten, die neueste zuletzt\n"
+    "diff, verify und send --verify enden mit 0 (gleich), 1 (verschieden) oder 2 (Fehler).\n"
     "--trace PROTOKOLL zeichnet jedes gesendete und empfangene Byte in PROTOKOLL auf.\n"
-    "Jedes gelesene und gesendete Abbild wird als Sicherungskopie abgelegt in\n"
-    "$XDG_DATA_HOME/orvan2a/Sicherungen (sonst ~/.local/share/orvan2a/Sicherungen).\n"
+    "Jedes mit read, send oder factory-reset übertragene Abbild wird als Sicherungskopie\n"
+    "abgelegt in $XDG_DATA_HOME/orvan2a/Sicherungen (sonst ~/.local/share/orvan2a/Sicherungen);\n"
+    "verify legt keine Datei an.\n"
     "PORT ist COMn (zum Beispiel COM1) oder ein Gerätepfad (zum Beispiel /dev/ttyUSB0).\n";
 
 int Fail(const std::string& text) {
@@ -113,18 +121,22 @@ int Read(Register& image, const std::string& port, const std::string& file) {
     return ReadAndSave(image, port, file);
 }
 
-int Send(Register& image, const std::string& port, const std::string& file) {
+// Loads the file and sends it; true when every register went out.
+bool LoadAndSend(Register& image, const std::string& port, const std::string& file) {
     image.fileName = file;
     const FileResult loaded = LoadFromFile(image);
     if (loaded.status != FileResult::Status::Ok) {
         // A damaged file would put half a configuration into the unit.
-        return Fail("Die Datei konnte nicht geöffnet werden: " + file + ": " + loaded.reason +
-                    " Es wurde nichts gesendet.");
+        Fail("Die Datei konnte nicht geöffnet werden: " + file + ": " + loaded.reason +
+             " Es wurde nichts gesendet.");
+        return false;
     }
     std::string failure;
     image.ClosePort();
-    if (!OpenPort(image, port, failure))
-        return Fail(failure);
+    if (!OpenPort(image, port, failure)) {
+        Fail(failure);
+        return false;
+    }
     CliObserver observer(kRegisterCount);
     TransferThread worker;
     worker.StartSend(image, observer);
@@ -132,12 +144,52 @@ int Send(Register& image, const std::string& port, const std::string& file) {
     switch (observer.Outcome().result) {
         case TransferResult::Success:
             KeepBackup(image, BackupKind::Sent, port);
-            return 0;
+            return true;
         case TransferResult::EarlyEnd:
-            return Fail("Das Gerät hat die Übertragung beendet, bevor Register gesendet wurden.");
+            Fail("Das Gerät hat die Übertragung beendet, bevor Register gesendet wurden.");
+            return false;
         default:
-            return kExitFailure;  // the sequence has printed its message
+            return false;  // the sequence has printed its message
     }
+}
+
+int Send(Register& image, const std::string& port, const std::string& file) {
+    return LoadAndSend(image, port, file) ? 0 : kExitFailure;
+}
+
+// Reads the unit over the image's port into unit; the image stays as it is.
+bool ReadUnit(Register& image, const std::string& port, Register& unit) {
+    std::string failure;
+    if (!OpenPort(image, port, failure)) {
+        Fail(failure);
+        return false;
+    }
+    CliObserver observer(kRegisterCount);
+    TransferThread worker;
+    worker.StartReadInto(image, unit, observer);
+    worker.Join();
+    return observer.Outcome().result == TransferResult::Success;
+}
+
+// The unit against the file, as a send and a read would leave them; the unit is "neu".
+int Verify(Register& image, const std::string& port, const std::string& file) {
+    Register expected;
+    if (!LoadForComparison(expected, file))
+        return kExitTrouble;
+    Register unit;
+    if (!ReadUnit(image, port, unit))
+        return kExitTrouble;
+    return ReportDifferences(CompareWithUnit(expected, unit));
+}
+
+// The send, then a full read, then the comparison: 0 only when the unit holds what was sent.
+int SendAndVerify(Register& image, const std::string& port, const std::string& file) {
+    if (!LoadAndSend(image, port, file))
+        return kExitTrouble;
+    Register unit;
+    if (!ReadUnit(image, port, unit))
+        return kExitTrouble;
+    return ReportDifferences(CompareWithUnit(image, unit));
 }
 
 int FactoryReset(Register& image, const std::string& port, const std::string& file) {
@@ -171,11 +223,17 @@ int Run(int argc, char** argv) {
         argv += 2;
     }
     const std::string command = argc > 1 ? argv[1] : "";
+    if (command == "show" && argc == 3)
+        return ShowFile(argv[2]);
+    if (command == "diff" && argc == 4)
+        return DiffFiles(argv[2], argv[3]);
     Register image(std::make_unique<TracingPort>(MakeSystemPort(), trace));
     if (command == "ports" && argc == 2)
         return ListPorts(image);
     if (command == "backups" && argc == 2)
         return ListBackupFiles();
+    if (command == "send" && argc == 5 && std::strcmp(argv[2], "--verify") == 0)
+        return SendAndVerify(image, PortArgument(argv[3]), argv[4]);
     if (argc == 4) {
         const std::string port = PortArgument(argv[2]);
         const std::string file = argv[3];
@@ -185,6 +243,8 @@ int Run(int argc, char** argv) {
             return Send(image, port, file);
         if (command == "factory-reset")
             return FactoryReset(image, port, file);
+        if (command == "verify")
+            return Verify(image, port, file);
     }
     std::fputs(kUsage, stderr);
     return kExitUsage;

@@ -60,7 +60,13 @@ bool ParseReadReply(std::string_view reply, Register& image) {
     std::string parseText(reply);
     parseText.resize(std::max(kParseLength, parseText.size() + kLineNumberLength + kValueLength),
                      '0');
-    const std::vector<std::string_view> pieces = SplitLines(parseText);
+    std::vector<std::string_view> pieces = SplitLines(parseText);
+    // The unit's answer to the end command of the session before can reach a port that was
+    // opened (and flushed) right after that session closed it; taken as the identification
+    // line, it would shift every register by one.
+    while (pieces.size() > 1 && (pieces.front() == "ENDE\r" || pieces.front() == "ENDE")) {
+        pieces.erase(pieces.begin());
+    }
     if (!LinesCarryTheirNumbers(pieces)) {
         return false;
     }

@@ -48,8 +48,12 @@ WaitResult WaitForLine(ReplyCollector& reply, const std::string& needle) {
 
 }  // namespace
 
-ReadSequence::ReadSequence(Register& image, TransferObserver& observer, const Timing& timing)
-    : image_(image), observer_(observer), timing_(timing) {}
+ReadSequence::ReadSequence(Register& image, TransferObserver& observer, const Timing& timing,
+                           Register* target)
+    : image_(image),
+      target_(target != nullptr ? *target : image),
+      observer_(observer),
+      timing_(timing) {}
 
 void ReadSequence::Run() {
     ReplyCollector reply(image_, timing_);
@@ -108,7 +112,7 @@ void ReadSequence::Run() {
     image_.WriteText(std::string(protocol::kEnd));
     image_.ClosePort();
 
-    if (!ParseReadReply(reply.Text(), image_)) {
+    if (!ParseReadReply(reply.Text(), target_)) {
         observer_.ShowMessage({kErrorCaption, kIncompleteReplyText, MessageIcon::Error});
         observer_.End({TransferResult::Incomplete, kFailureButtons});
         return;

@@ -44,23 +44,33 @@ TransferThread::~TransferThread() {
     Join();
 }
 
-template <typename Sequence>
-void TransferThread::Start(Register& image, TransferObserver& observer, const Timing& timing) {
+// run(observer) runs the sequence on the worker thread.
+template <typename Run>
+void TransferThread::Start(TransferObserver& observer, Run run) {
     JoinFinished();
     running_ = true;
-    thread_ = std::thread([this, &image, &observer, timing] {
+    thread_ = std::thread([this, &observer, run] {
         TightenTimerSlack();
         EndWatch watch(observer, running_);
-        Sequence(image, watch, timing).Run();
+        run(watch);
     });
 }
 
 void TransferThread::StartRead(Register& image, TransferObserver& observer, const Timing& timing) {
-    Start<ReadSequence>(image, observer, timing);
+    Start(observer,
+          [&image, timing](TransferObserver& watch) { ReadSequence(image, watch, timing).Run(); });
+}
+
+void TransferThread::StartReadInto(Register& image, Register& target, TransferObserver& observer,
+                                   const Timing& timing) {
+    Start(observer, [&image, &target, timing](TransferObserver& watch) {
+        ReadSequence(image, watch, timing, &target).Run();
+    });
 }
 
 void TransferThread::StartSend(Register& image, TransferObserver& observer, const Timing& timing) {
-    Start<SendSequence>(image, observer, timing);
+    Start(observer,
+          [&image, timing](TransferObserver& watch) { SendSequence(image, watch, timing).Run(); });
     std::this_thread::sleep_for(timing.sendStartDelay);
     image.SendProgStart();
 }

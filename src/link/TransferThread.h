@@ -19,6 +19,9 @@ class TransferThread {
 
     // The port must be open. Returns at once.
     void StartRead(Register& image, TransferObserver& observer, const Timing& timing = {});
+    // A read over image's port into target; image itself is not changed.
+    void StartReadInto(Register& image, Register& target, TransferObserver& observer,
+                       const Timing& timing = {});
     // The port must be open. Starts the worker, waits timing.sendStartDelay and sends the start
     // command from the calling thread, then returns.
     void StartSend(Register& image, TransferObserver& observer, const Timing& timing = {});
@@ -28,8 +31,8 @@ class TransferThread {
     void Join();
 
   private:
-    template <typename Sequence>
-    void Start(Register& image, TransferObserver& observer, const Timing& timing);
+    template <typename Run>
+    void Start(TransferObserver& observer, Run run);
     void JoinFinished();
     std::thread thread_;
     std::atomic<bool> running_{false};

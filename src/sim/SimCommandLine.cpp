@@ -28,8 +28,8 @@ std::optional<int> ParseCount(std::string_view text) {
 }
 
 // "silent", "silent-after-banner", "stop-after:N", "hangup-after:N", "garbage", "stray-line",
-// "lost-line-feed:N", "missing-reply:N", and for the text mode "text-flood", "dots",
-// "stream-stops:N".
+// "lost-line-feed:N", "missing-reply:N", "corrupt-write:N" (N a register number), and for the
+// text mode "text-flood", "dots", "stream-stops:N".
 bool ParseFault(std::string_view text, UnitOptions& unit) {
     if (text == "text-flood" || text == "dots") {
         unit.textFault = text == "dots" ? TextFault::Dots : TextFault::Flood;
@@ -50,9 +50,8 @@ bool ParseFault(std::string_view text, UnitOptions& unit) {
         {"stray-line", Fault::StrayLine},
     };
     static const std::map<std::string, Fault, std::less<>> counted = {
-        {"stop-after", Fault::StopAfterReplies},
-        {"hangup-after", Fault::HangUpAfterReplies},
-        {"lost-line-feed", Fault::LostLineFeed},
+        {"stop-after", Fault::StopAfterReplies}, {"hangup-after", Fault::HangUpAfterReplies},
+        {"corrupt-write", Fault::CorruptWrite},  {"lost-line-feed", Fault::LostLineFeed},
         {"missing-reply", Fault::MissingReply},
     };
     if (const auto it = plain.find(text); it != plain.end()) {
@@ -65,7 +64,7 @@ bool ParseFault(std::string_view text, UnitOptions& unit) {
         return false;
     }
     const auto count = ParseCount(text.substr(colon + 1));
-    if (!count) {
+    if (!count || (it->second == Fault::CorruptWrite && *count >= kRegisterCount)) {
         return false;
     }
     unit.fault = it->second;
@@ -132,7 +131,9 @@ std::string SimUsage() {
            "  --ident ART           full | no-option | vx22 | vexa-space | wrong | position-zero\n"
            "  --fault FEHLER        silent | silent-after-banner | stop-after:N |\n"
            "                        hangup-after:N | garbage | stray-line |\n"
-           "                        lost-line-feed:N | missing-reply:N, im Servicemodus:\n"
+           "                        lost-line-feed:N | missing-reply:N | corrupt-write:N\n"
+           "                        (corrupt-write: Register N wird beim Schreiben verfälscht),\n"
+           "                        im Servicemodus:\n"
            "                        text-flood (endlose Ziffern) | dots (endlose Punkte) |\n"
            "                        stream-stops:N (verstummt nach N Statusmeldungen)\n"
            "  --headset             Headset beim Start eingesteckt (SIGUSR1 steckt um)\n"

@@ -159,6 +159,14 @@ std::string SimulatedUnit::Execute(const std::string& command) {
     return answer;
 }
 
+void SimulatedUnit::Corrupt(std::string& value) {
+    if (value.empty()) {
+        value = "1";
+    } else {
+        value[0] = value[0] == '1' ? '0' : '1';
+    }
+}
+
 std::string SimulatedUnit::Obey(const std::string& command) {
     if (command == kStart) {
         textMode_.Leave();
@@ -180,6 +188,8 @@ std::string SimulatedUnit::Obey(const std::string& command) {
         const int n = NumberAfterHead(command);
         if (n >= 0 && n < kRegisterCount) {
             registers_[n] = command.substr(5);
+            if (options_.fault == Fault::CorruptWrite && n == options_.faultAfter)
+                Corrupt(registers_[n]);
         } else if (n == kFactoryResetNumber) {
             ResetToFactory();
             ++factoryResets_;
@@ -198,6 +208,7 @@ bool SimulatedUnit::Withheld(const std::string& command) const {
     switch (options_.fault) {
         case Fault::None:
         case Fault::HangUpAfterReplies:
+        case Fault::CorruptWrite:
         case Fault::StrayLine:
         case Fault::LostLineFeed:
         case Fault::MissingReply:

@@ -33,6 +33,7 @@ enum class Fault {
     StopAfterReplies,    // stops answering after faultAfter register replies
     HangUpAfterReplies,  // closes the line after faultAfter register replies
     Garbage,             // answers every command with endless garbage
+    CorruptWrite,        // stores a wrong value whenever register faultAfter is written
     StrayLine,           // an end marker left from an earlier transfer comes before the banner
     LostLineFeed,        // register reply number faultAfter (from 0) loses its "\n"
     MissingReply,        // register reply number faultAfter (from 0) never comes
@@ -41,8 +42,8 @@ enum class Fault {
 struct UnitOptions {
     Identification identification = Identification::Full;
     Fault fault = Fault::None;
-    int faultAfter = 0;
-    bool pace = false;         // send at the real 9600-baud byte time (about 1.04 ms a byte)
+    int faultAfter = 0;  // replies before a stop or hang-up; the register a corrupt write hits
+    bool pace = false;   // send at the real 9600-baud byte time (about 1.04 ms a byte)
     std::string registerFile;  // start from this register file instead of the factory table
     std::string traceFile;     // timestamped trace of every byte, both directions
     // The service text mode: its fault (Fault::Silent silences it as well), after how many
@@ -72,7 +73,9 @@ struct TraceEntry {
 // StopAfterReplies and HangUpAfterReplies strike at the first command other than "$PROGSTART"
 // that arrives after faultAfter register replies: from then on nothing is answered, and a
 // hang-up also ignores that command and everything after it. Garbage starts its endless stream
-// (Spontaneous) with the first command and answers nothing else.
+// (Spontaneous) with the first command and answers nothing else. CorruptWrite stores the value
+// written to register faultAfter with its first character changed (a "1" becomes "0", anything
+// else "1"), as a garbled byte on the line would; the unit answers as usual.
 // Not thread-safe; PtyHost serialises access.
 class SimulatedUnit {
   public:
@@ -108,6 +111,7 @@ class SimulatedUnit {
     // The line faults: a stray line, a lost line feed, a missing reply.
     void Disturb(const std::string& command, std::string& answer) const;
     void ResetToFactory();
+    static void Corrupt(std::string& value);
 
     UnitOptions options_;
     std::array<std::string, kRegisterCount> registers_;

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -23,7 +24,9 @@
 #include "app/CVEXA2aApp.h"
 #include "app/CVEXA2aDlg.h"
 #include "app/EinzelnesRegister.h"
+#include "app/SettingsReport.h"
 #include "app/ShellTexts.h"
+#include "app/Vergleich.h"
 #include "app/VersionText.h"
 #include "link/DeviceMessages.h"
 #include "pages/BUSYInKonfig.h"
@@ -96,6 +99,21 @@ class Camera {
                      MessageIcon icon, MessageButtons buttons = MessageButtons::Ok) {
         auto box = MakeMessageBox(nullptr, caption, text, icon, buttons);
         return Take(*box, name);
+    }
+
+    // The first page of a PDF, rendered with pdftoppm (poppler-utils).
+    bool TakePdf(const QByteArray& pdf, const QString& name) {
+        QTemporaryDir scratch;
+        QFile file(scratch.filePath("report.pdf"));
+        bool saved = file.open(QIODevice::WriteOnly) && file.write(pdf) == pdf.size();
+        file.close();
+        const QString stem = QDir(folder_).filePath(name);
+        saved =
+            saved && QProcess::execute("pdftoppm", {"-png", "-r", "80", "-singlefile", "-f", "1",
+                                                    "-l", "1", file.fileName(), stem}) == 0;
+        std::printf("%s %s.png\n", saved ? "geschrieben:" : "FEHLER:", qPrintable(stem));
+        ok_ = ok_ && saved;
+        return saved;
     }
 
     bool Ok() const { return ok_; }
@@ -266,6 +284,24 @@ int main(int argc, char** argv) {
                        ToQString(AusgabepegelModel::Summary(window.Image())), MessageIcon::None);
     Eingangsverstaerkung inputGain(window.Image(), silent);
     camera.Take(inputGain, "eingangsverstaerkung");
+    // The image against a file and against a unit that stored two registers wrongly.
+    Register other;
+    for (int n = 0; n < kRegisterCount; ++n)
+        other.SetValue(n, window.Image().Value(n));
+    other.ReplaceChars(0, 0, window.Image().CharAt(0, 0) == '1' ? "0" : "1");
+    other.ReplaceChars(2, 0, "1");
+    other.ReplaceChars(214, 2, "45");
+    other.SetValue(250, "0000A000");
+    Vergleich withFile(CompareImages(window.Image(), other), "Datei", "der Datei anlage.rvx2a2");
+    camera.Take(withFile, "vergleich-datei");
+    other.SetValue(2, window.Image().Value(2));
+    other.SetValue(214, window.Image().Value(214));
+    Vergleich withUnit(CompareWithUnit(window.Image(), other), "Gerät", "dem Gerät");
+    camera.Take(withUnit, "vergleich-geraet");
+    window.Image().fileName = "/home/technik/anlagen/leitstelle-nord.rvx2a2";
+    camera.TakePdf(SettingsReportPdf(window.Image(), QDateTime::currentDateTime()),
+                   "einstellungsbericht");
+
     auto save = MakeFileDialog(nullptr, true);
     save->setOption(QFileDialog::DontUseNativeDialog);
     save->setDirectory(ports.path());
@@ -296,8 +332,11 @@ int main(int argc, char** argv) {
                            "Kein Speicherplatz auf dem Datenträger",
                        MessageIcon::Warning);
     for (QMenu* menu : window.findChildren<QMenu*>()) {
-        if (menu->title() == kExtrasMenuTitle)
+        if (menu->title() == kExtrasMenuTitle) {
+            // Shown without a popup, a menu keeps the size it had before its entries were added.
+            menu->adjustSize();
             camera.Take(*menu, "menu-extras");
+        }
     }
     return camera.Ok() ? 0 : 1;
 }

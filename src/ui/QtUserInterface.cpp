@@ -101,6 +101,8 @@ std::unique_ptr<QFileDialog> MakeFileDialog(QWidget* parent, const FileRequest& 
     dialog->setDefaultSuffix(request.suffix);
     if (!request.folder.isEmpty())
         dialog->setDirectory(request.folder);
+    if (!request.name.isEmpty())
+        dialog->selectFile(request.name);
     return dialog;
 }
 

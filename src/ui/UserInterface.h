@@ -18,6 +18,7 @@ struct FileRequest {
     QString filter;  // one entry: "Beschreibung (*.ext)"
     QString suffix;  // appended to a typed name without one
     QString folder;  // where the dialog starts; empty: its own choice
+    QString name;    // the file a save dialog offers, possibly with its folder; empty: none
 };
 
 // Every message box, question and file dialog of the program goes through this service, so that

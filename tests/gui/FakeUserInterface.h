@@ -12,7 +12,7 @@ namespace orvan {
 
 // Answers messages and file dialogs as scripted and records everything it was shown.
 class FakeUserInterface : public UserInterface {
-public:
+  public:
     struct Shown {
         QString caption;
         QString text;
@@ -39,7 +39,8 @@ public:
 
     QStringList Texts() const {
         QStringList texts;
-        for (const Shown& shown : messages) texts << shown.text;
+        for (const Shown& shown : messages)
+            texts << shown.text;
         return texts;
     }
 
@@ -51,10 +52,11 @@ public:
     int openDialogs = 0;
     int saveDialogs = 0;
 
-private:
+  private:
     static QString NextPath(std::deque<QString>& paths, int& count) {
         ++count;
-        if (paths.empty()) return {};
+        if (paths.empty())
+            return {};
         QString path = paths.front();
         paths.pop_front();
         return path;

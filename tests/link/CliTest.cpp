@@ -13,6 +13,7 @@
 
 #include "../UnitCommands.h"
 #include "core/Register.h"
+#include "core/TextFunctions.h"
 #include "link/DeviceMessages.h"
 #include "link/Timing.h"
 #include "sim/SimulatedUnit.h"
@@ -219,6 +220,140 @@ TEST_F(CliTest, FailuresExitWithOneLineAndTouchNoFile) {
         EXPECT_EQ(truncated.status, 1);
         EXPECT_EQ(unit.ReceivedBytes(), "");
     }
+}
+
+std::string DataFile(const char* name) {
+    return std::string(ORVAN_TEST_DATA) + "/" + name;
+}
+
+// typical.rvx2a2 with register reg replaced by value.
+fs::path TypicalWith(const fs::path& dir, int reg, const std::string& value) {
+    std::string content = Slurp(DataFile("typical.rvx2a2"));
+    const std::string head = "R" + PadLeftZeros(std::to_string(reg), 3) + " ";
+    const std::size_t at = content.find(head) + head.size();
+    content.replace(at, content.find('\r', at) - at, value);
+    const fs::path file = dir / ("typical-" + std::to_string(reg) + ".rvx2a2");
+    std::ofstream(file, std::ios::binary) << content;
+    return file;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+TEST_F(CliTest, ShowListsEverySettingThenTheRawCharacters) {
+    const CliRun show = Run({"show", DataFile("typical.rvx2a2")});
+    ASSERT_EQ(show.status, 0) << show.err;
+    const std::vector<std::string> lines = Lines(show.out);
+    ASSERT_GT(lines.size(), 10u);
+    EXPECT_NE(lines.front().find(" › "), std::string::npos) << lines.front();
+    EXPECT_NE(
+        std::find(lines.begin(), lines.end(), "Funkkreiskonfiguration › Funkkreis 1 erlaubt: ja"),
+        lines.end());
+    EXPECT_EQ(lines.back(), "Register 299: 000000FF");
+    bool raw = false;
+    for (const std::string& line : lines) {
+        raw = raw || line.starts_with("Register ");
+        EXPECT_EQ(line.starts_with("Register "), raw) << "settings first, raw lines last: " << line;
+    }
+
+    const CliRun missing = Run({"show", (dir / "missing.rvx2a2").string()});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.out, "");
+    EXPECT_EQ(std::count(missing.err.begin(), missing.err.end(), '\n'), 1) << missing.err;
+    EXPECT_EQ(Run({"show"}).status, 2);
+}
+
+TEST_F(CliTest, DiffExitsAsDiffDoesAndNamesEachDifferingSetting) {
+    struct Case {
+        std::string first, second;
+        int status;
+        std::vector<std::string> lines;
+    };
+    const std::string typical = DataFile("typical.rvx2a2");
+    const Case cases[] = {
+        {typical, DataFile("lf-endings.rvx2a2"), 0, {}},
+        {typical,
+         TypicalWith(dir, 0, "10110000").string(),
+         1,
+         {"Funkkreiskonfiguration › Funkkreis 2 erlaubt: ja → nein"}},
+        {typical,
+         TypicalWith(dir, 250, "0000000X").string(),
+         1,
+         {"Register 250: 00000000 → 0000000X"}},
+        {typical,
+         DataFile("lowercase.rvx2a2"),
+         1,
+         {"BUSY Ausgang Konfiguration › BUSY Ausgang Funkkreis 2: BUSY immer aus → z",
+          "BUSY Eingang Konfiguration › LED wenn BUSY Eingang aktiv › Funkkreis 3: Keine Funktion "
+          "→ a",
+          "BUSY Eingang Konfiguration › LED wenn BUSY Eingang aktiv › Funkkreis 4: Keine Funktion "
+          "→ b"}},
+        {typical, (dir / "missing.rvx2a2").string(), 2, {}},
+    };
+    for (const Case& c : cases) {
+        const CliRun diff = Run({"diff", c.first, c.second});
+        EXPECT_EQ(diff.status, c.status) << c.second << diff.err;
+        EXPECT_EQ(Lines(diff.out), c.lines) << c.second;
+    }
+    EXPECT_EQ(Run({"diff", typical}).status, 2);
+}
+
+TEST_F(CliTest, SendVerifyPassesForLowerCaseAndLongValuesInEitherAnswerCase) {
+    sim::PtyHost unit;
+    const std::string lowercase = DataFile("lowercase.rvx2a2");
+    const CliRun sent = Run({"send", "--verify", unit.SlavePath(), lowercase});
+    EXPECT_EQ(sent.status, 0) << sent.out << sent.err;
+    EXPECT_EQ(sent.out, "");
+    const std::vector<fs::path> backups = Backups();
+    ASSERT_EQ(backups.size(), 1u) << "the send's backup, none for the read after it";
+    EXPECT_NE(backups[0].string().find("_gesendet_"), std::string::npos) << backups[0];
+    EXPECT_EQ(unit.RegisterValue(5), "00ab0000");
+
+    // A unit that answers in upper case holds the same.
+    for (int n = 0; n < kRegisterCount; ++n)
+        unit.SetRegisterValue(n, ToUpperAscii(unit.RegisterValue(n)));
+    const CliRun upper = Run({"verify", unit.SlavePath(), lowercase});
+    EXPECT_EQ(upper.status, 0) << upper.out << upper.err;
+    EXPECT_EQ(upper.out, "");
+
+    const CliRun nine =
+        Run({"send", "--verify", unit.SlavePath(), DataFile("nine-char-values.rvx2a2")});
+    EXPECT_EQ(nine.status, 0) << nine.out << nine.err;
+    EXPECT_EQ(unit.RegisterValue(0), "123456789");
+}
+
+TEST_F(CliTest, VerifyShowsTheUnitAsNewAndFailsCleanlyWithoutAUnit) {
+    sim::PtyHost unit({.registerFile = DataFile("typical.rvx2a2")});
+    unit.SetRegisterValue(250, "0000000Y");
+    const fs::path trace = dir / "verify-trace.txt";
+    const CliRun verify =
+        Run({"--trace", trace.string(), "verify", unit.SlavePath(), DataFile("typical.rvx2a2")});
+    EXPECT_EQ(verify.status, 1) << verify.err;
+    EXPECT_EQ(Lines(verify.out), std::vector<std::string>{"Register 250: 00000000 → 0000000Y"});
+    EXPECT_TRUE(Slurp(trace).find(">> $R299") != std::string::npos) << "the read is traced";
+    EXPECT_TRUE(Backups().empty()) << "verify writes no file";
+
+    const CliRun noPort =
+        Run({"verify", (dir / "no-such-tty").string(), DataFile("typical.rvx2a2")});
+    EXPECT_EQ(noPort.status, 2);
+    EXPECT_EQ(noPort.out, "");
+    const CliRun noFile = Run({"verify", unit.SlavePath(), (dir / "missing.rvx2a2").string()});
+    EXPECT_EQ(noFile.status, 2);
+    EXPECT_EQ(unit.ReceivedBytes().find("$PROGSTART\r", 1), std::string::npos)
+        << "no second read for a file that cannot be read";
+}
+
+TEST_F(CliTest, SendVerifyCatchesAWriteTheUnitStoredWrongly) {
+    sim::PtyHost unit({.fault = sim::Fault::CorruptWrite, .faultAfter = 0});
+    const CliRun sent = Run({"send", "--verify", unit.SlavePath(), DataFile("typical.rvx2a2")});
+    EXPECT_EQ(sent.status, 1) << sent.err;
+    EXPECT_EQ(Lines(sent.out),
+              std::vector<std::string>{"Funkkreiskonfiguration › Funkkreis 1 erlaubt: ja → nein"});
 }
 
 TEST_F(CliTest, UsageErrorsExitWithTwo) {

@@ -53,6 +53,14 @@ class ReplyParsingTest : public ::testing::Test {
 
 const std::string kBanner = "#VX22 ORVAN 2a NF Version 1.0\r\n";
 
+TEST_F(ReplyParsingTest, ALateEndAnswerOfTheSessionBeforeShiftsNoRegister) {
+    Read("ENDE\r\n" + kBanner + Lines(300));
+    EXPECT_EQ(observer.outcome->result, TransferResult::Success);
+    EXPECT_EQ(image.versionText, "2a NF Version 1.0\r");
+    EXPECT_EQ(image.Value(0), "12345670");
+    EXPECT_EQ(image.Value(299), "12345679");
+}
+
 TEST_F(ReplyParsingTest, VersionTextIsTheFirstLineWithoutTwelveCharacters) {
     Read(kBanner + Lines(300));
     EXPECT_EQ(observer.outcome->result, TransferResult::Success);
@@ -89,7 +97,7 @@ TEST_F(ReplyParsingTest, LinesThatDoNotCarryTheirNumbersInOrderFailTheRead) {
         const char* name;
         std::string reply;
     } cases[] = {
-        {"stray line before the identification", "ENDE\r\n" + kBanner + lines},
+        {"stray line before the identification", "$R299FFFFFFFF\r\n" + kBanner + lines},
         {"missing line", kBanner + lines.substr(0, at150) + lines.substr(at150 + 15)},
         {"merged lines", kBanner + lines.substr(0, at150 - 1) + lines.substr(at150)},
         {"extra line", kBanner + lines.substr(0, at150) + "ENDE\r\n" + lines.substr(at150)},

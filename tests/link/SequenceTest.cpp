@@ -209,8 +209,7 @@ TEST_F(SequenceTest, ReadEndsWhenTheUnitFallsSilent) {
 }
 
 TEST_F(SequenceTest, ReadWhoseLinesAreOutOfPlaceFailsAndChangesNothing) {
-    for (UnitOptions options : {UnitOptions{.fault = Fault::StrayLine},
-                                UnitOptions{.fault = Fault::LostLineFeed, .faultAfter = 150},
+    for (UnitOptions options : {UnitOptions{.fault = Fault::LostLineFeed, .faultAfter = 150},
                                 UnitOptions{.fault = Fault::MissingReply, .faultAfter = 150}}) {
         SCOPED_TRACE(static_cast<int>(options.fault));
         observer.Clear();
@@ -228,6 +227,23 @@ TEST_F(SequenceTest, ReadWhoseLinesAreOutOfPlaceFailsAndChangesNothing) {
         EXPECT_FALSE(image->IsPortOpen());
         ExpectImageUntouched();
     }
+}
+
+// The end answer of an earlier session before the banner is skipped, not taken as the banner.
+TEST_F(SequenceTest, ReadSkipsAnEndAnswerLeftBeforeTheBanner) {
+    StartUnit({.fault = Fault::StrayLine});
+    for (int n = 0; n < kRegisterCount; ++n)
+        unit->SetRegisterValue(n, "B0" + protocol::RegisterNumber(n) + "C1D");
+    Read();
+    ASSERT_TRUE(observer.outcome);
+    EXPECT_EQ(observer.outcome->result, TransferResult::Success);
+    EXPECT_TRUE(observer.messages.empty());
+    for (int n = 0; n < kRegisterCount; ++n)
+        ASSERT_EQ(image->Value(n), unit->RegisterValue(n)) << n;
+    const std::string output = UnitOutput();
+    ASSERT_TRUE(output.starts_with("ENDE\r\n#")) << output.substr(0, 40);
+    const std::string banner = output.substr(6, output.find('\n', 6) - 6);
+    EXPECT_EQ(image->versionText, banner.substr(12));
 }
 
 TEST_F(SequenceTest, ReadEndsPromptlyWhenTheAdapterIsUnplugged) {

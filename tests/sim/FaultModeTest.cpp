@@ -37,6 +37,24 @@ TEST(FaultMode, SilentAnswersNothingButStillObeys) {
     EXPECT_EQ(unit.Spontaneous(), "");
 }
 
+TEST(FaultMode, CorruptWriteGarblesOnlyItsRegisterAndAnswersAsUsual) {
+    struct Case {
+        const char* written;
+        const char* stored;
+    };
+    const Case cases[] = {{"0A000000", "1A000000"}, {"10000000", "00000000"}, {"", "1"}};
+    for (const Case& c : cases) {
+        SimulatedUnit unit(test::WithFault(Fault::CorruptWrite, 7));
+        unit.Receive(protocol::WriteCommand(6, c.written));
+        unit.Receive(protocol::WriteCommand(7, c.written));
+        unit.Receive(protocol::WriteCommand(8, c.written));
+        EXPECT_EQ(unit.RegisterValue(6), c.written);
+        EXPECT_EQ(unit.RegisterValue(7), c.stored);
+        EXPECT_EQ(unit.RegisterValue(8), c.written);
+        EXPECT_EQ(RegisterLines(ReadAll(unit)), 300);
+    }
+}
+
 TEST(FaultMode, SilentAfterBannerAnswersOnlyTheStart) {
     SimulatedUnit unit(test::WithFault(Fault::SilentAfterBanner));
     EXPECT_EQ(ReadAll(unit), Banner(Identification::Full));

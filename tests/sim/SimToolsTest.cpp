@@ -68,6 +68,27 @@ TEST(SimCommandLine, TakesEveryOption) {
     EXPECT_TRUE(line.verbose);
 }
 
+TEST(SimCommandLine, CorruptWriteNamesItsRegister) {
+    const auto line = Parse({"--fault", "corrupt-write:299"});
+    EXPECT_TRUE(line.error.empty()) << line.error;
+    EXPECT_EQ(line.unit.fault, Fault::CorruptWrite);
+    EXPECT_EQ(line.unit.faultAfter, 299);
+}
+
+// Every fault mode is taken and named in the help text.
+TEST(SimCommandLine, HelpNamesEveryFaultMode) {
+    const std::string help = SimUsage();
+    for (const char* fault : {"silent", "silent-after-banner", "stop-after:N", "hangup-after:N",
+                              "garbage", "stray-line", "lost-line-feed:N", "missing-reply:N",
+                              "corrupt-write:N", "text-flood", "dots", "stream-stops:N"}) {
+        std::string mode = fault;
+        EXPECT_NE(help.find(mode), std::string::npos) << mode;
+        if (mode.ends_with(":N"))
+            mode.replace(mode.size() - 1, 1, "3");
+        EXPECT_EQ(Parse({"--fault", mode}).error, "") << mode;
+    }
+}
+
 TEST(SimCommandLine, RejectsWhatItDoesNotKnow) {
     EXPECT_FALSE(Parse({"--bogus"}).error.empty());
     EXPECT_FALSE(Parse({"--ident", "VX22"}).error.empty());
@@ -76,6 +97,7 @@ TEST(SimCommandLine, RejectsWhatItDoesNotKnow) {
     EXPECT_FALSE(Parse({"--fault", "stop-after:-1"}).error.empty());
     EXPECT_FALSE(Parse({"--fault", "stop-after:3x"}).error.empty());
     EXPECT_FALSE(Parse({"--fault", "silent:3"}).error.empty());
+    EXPECT_FALSE(Parse({"--fault", "corrupt-write:300"}).error.empty()) << "no such register";
     EXPECT_FALSE(Parse({"--trace"}).error.empty());
     EXPECT_TRUE(Parse({"--help"}).help);
 }
