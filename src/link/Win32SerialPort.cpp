@@ -106,7 +106,8 @@ Win32SerialPort::~Win32SerialPort() {
 }
 
 bool Win32SerialPort::Open(const std::string& path) {
-    Close();
+    std::lock_guard lock(lifecycle_);
+    CloseLocked();
     failed_ = false;
     openFailureReason_.clear();
     handle_ = OpenHandle(path);
@@ -117,7 +118,7 @@ bool Win32SerialPort::Open(const std::string& path) {
     if (!ApplyLineSettings()) {
         openFailureReason_ =
             "Der Port " + Label(path) + " lässt sich nicht auf 9600 Baud einstellen.";
-        Close();
+        CloseLocked();
         return false;
     }
     // A fresh handle may still hold what the device sent before (a transfer's "ENDE"), which the
@@ -157,13 +158,18 @@ void Win32SerialPort::Configure() {
 }
 
 void Win32SerialPort::Close() {
+    std::lock_guard lock(lifecycle_);
+    CloseLocked();
+}
+
+void Win32SerialPort::CloseLocked() {
     if (IsOpen()) {
-        ::CloseHandle(handle_);
-        handle_ = INVALID_HANDLE_VALUE;
+        ::CloseHandle(handle_.exchange(INVALID_HANDLE_VALUE));
     }
 }
 
 bool Win32SerialPort::Write(const std::string& bytes) {
+    std::lock_guard lock(lifecycle_);
     if (!IsOpen()) {
         return false;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <atomic>
+#include <mutex>
 #include <string>
 
 #include "core/SerialPort.h"
@@ -32,9 +33,14 @@ class Win32SerialPort final : public SerialPort {
 
   private:
     bool ApplyLineSettings();
+    void CloseLocked();
 
     Milliseconds readBound_;
-    void* handle_;  // HANDLE, kept out of this header so that <windows.h> stays private
+    // A send's start command is written from another thread than the worker's, which may close
+    // the port: writes, opening and closing take turns; the worker's reads need only the handle.
+    std::mutex lifecycle_;
+    // HANDLE, kept out of this header so that <windows.h> stays private.
+    std::atomic<void*> handle_;
     std::atomic<bool> failed_{false};
     std::string openFailureReason_;
 };
