@@ -29,6 +29,10 @@ unzip -Z1 "$zip" >"$work/zip.list" 2>/dev/null
 for file in orvan2a.exe orvan2a-cli.exe LIESMICH.txt; do
     check "the portable zip holds $file" grep -qE "(^|/)$file$" "$work/zip.list"
 done
+readme=$(grep -E '(^|/)LIESMICH.txt$' "$work/zip.list" | head -n 1)
+unzip -p "$zip" "$readme" >"$work/LIESMICH.txt" 2>/dev/null
+check "  LIESMICH.txt reads right in Notepad (UTF-8 mark, CR LF line ends)" \
+    bash -c "file '$work/LIESMICH.txt' | grep -q 'UTF-8 (with BOM).*CRLF'"
 
 wine_start
 "$wine_bin" "$installer" /S >"$work/install.out" 2>&1
