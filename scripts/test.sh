@@ -9,7 +9,8 @@ scripts/install-deps.sh
 jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
 
-step() { printf '\n== %s ==\n' "$*"; }
+# Each step names the minutes spent before it, so slow steps show.
+step() { printf '\n== %s (at %d:%02d) ==\n' "$*" $((SECONDS / 60)) $((SECONDS % 60)); }
 
 step "Build and test"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
@@ -70,3 +71,4 @@ for target in build-fuzz/bin/fuzz_*; do
     rm -rf "$corpus"
 done
 echo "fuzzing: no crash"
+printf '\nall tests passed in %d:%02d\n' $((SECONDS / 60)) $((SECONDS % 60))
