@@ -72,41 +72,33 @@ void HSErkennung::showEvent(QShowEvent* event) {
 void HSErkennung::Began(ProcedureFailure failure) {
     opening_ = false;
     unsetCursor();
-    if (failure == ProcedureFailure::None && !closing_) {
+    if (failure == ProcedureFailure::None && !pendingClose_.Waiting()) {
         ui_.ShowMessage(this, kPromptCaption, QString::fromUtf8(kPromptText),
                         MessageIcon::Information, MessageButtons::Ok);
     }
     if (failure != ProcedureFailure::OpenFailed)
         model_.Confirm();
-    if (closing_) {
-        QDialog::done(closeResult_);
+    if (pendingClose_.Complete(*this))
         return;
-    }
     ReportProcedureFailure(ui_, this, image_, failure);
 }
 
 void HSErkennung::Poll() {
-    if (runner_.Running() || closing_ || !model_.PollDue())
+    if (runner_.Running() || pendingClose_.Waiting() || !model_.PollDue())
         return;
     runner_.Start([this] { return model_.Poll(); },
                   [this](ProcedureFailure failure) {
                       status_->setText(QString::fromUtf8(model_.Status()));
-                      if (closing_) {
-                          QDialog::done(closeResult_);
+                      if (pendingClose_.Complete(*this))
                           return;
-                      }
                       ReportProcedureFailure(ui_, this, image_, failure);
                   });
 }
 
 void HSErkennung::done(int result) {
     timer_->stop();
-    if (runner_.Running()) {
-        closing_ = true;
-        closeResult_ = result;
-        return;
-    }
-    QDialog::done(result);
+    if (!pendingClose_.Defer(runner_.Running(), result))
+        QDialog::done(result);
 }
 
 void HSErkennung::End(Register& image, const std::string& portPath, UserInterface& ui,

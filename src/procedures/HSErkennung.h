@@ -7,6 +7,7 @@
 #include "core/Register.h"
 #include "link/Timing.h"
 #include "procedures/ExchangeRunner.h"
+#include "procedures/PendingClose.h"
 #include "procedures/model/HSErkennungModel.h"
 #include "ui/UserInterface.h"
 
@@ -52,8 +53,7 @@ class HSErkennung : public QDialog {
     QLabel* status_ = nullptr;
     bool opening_ = false;
     bool shown_ = false;
-    bool closing_ = false;
-    int closeResult_ = Rejected;
+    PendingClose pendingClose_;
     ExchangeRunner runner_;  // last: destroyed first
 };
 

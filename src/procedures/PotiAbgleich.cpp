@@ -182,7 +182,7 @@ void PotiAbgleich::Press(PotiKey key) {
 }
 
 void PotiAbgleich::Poll() {
-    if (runner_.Running() || pending_ || closing_ || !model_.PollDue())
+    if (runner_.Running() || pending_ || pendingClose_.Waiting() || !model_.PollDue())
         return;
     Start([this] { return model_.Poll(); }, false);
 }
@@ -195,10 +195,8 @@ void PotiAbgleich::Start(std::function<ProcedureFailure()> work, bool byUser) {
 
 void PotiAbgleich::Finished(ProcedureFailure failure) {
     userExchange_ = false;
-    if (closing_) {
-        QDialog::done(closeResult_);
+    if (pendingClose_.Complete(*this))
         return;
-    }
     std::function<void()> next = std::move(pending_);
     pending_ = nullptr;
     Refresh();
@@ -209,12 +207,8 @@ void PotiAbgleich::Finished(ProcedureFailure failure) {
 
 void PotiAbgleich::done(int result) {
     timer_->stop();
-    if (runner_.Running()) {
-        closing_ = true;
-        closeResult_ = result;
-        return;
-    }
-    QDialog::done(result);
+    if (!pendingClose_.Defer(runner_.Running(), result))
+        QDialog::done(result);
 }
 
 void PotiAbgleich::Refresh() {

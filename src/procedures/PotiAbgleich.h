@@ -8,6 +8,7 @@
 #include "core/Register.h"
 #include "link/Timing.h"
 #include "procedures/ExchangeRunner.h"
+#include "procedures/PendingClose.h"
 #include "procedures/model/PotiAbgleichModel.h"
 #include "ui/UserInterface.h"
 
@@ -62,8 +63,7 @@ class PotiAbgleich : public QDialog {
     std::function<void()> pending_;
     bool userExchange_ = false;
     bool shown_ = false;
-    bool closing_ = false;
-    int closeResult_ = Rejected;
+    PendingClose pendingClose_;
 
     QComboBox* selector_ = nullptr;
     QLabel* coarseCaption_ = nullptr;
