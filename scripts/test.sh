@@ -59,7 +59,7 @@ cmake -S . -B build-win-gui -DCMAKE_BUILD_TYPE=Release -DORVAN_SIM=OFF -DORVAN_T
 cmake --build build-win-gui -j"$jobs"
 (cd build-win-gui && cpack >/dev/null)
 ls -l build-win-gui/orvan2a-*-win64.*
-tests/windows/wine-gui-test.sh build-win-gui docs/screenshots/windows-main-window.png
+tests/windows/wine-gui-test.sh build-win-gui build/bin docs/screenshots/windows-main-window.png
 
 step "Fuzzing (short runs)"
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DORVAN_FUZZ=ON -DORVAN_GUI=OFF -DORVAN_SIM=OFF \

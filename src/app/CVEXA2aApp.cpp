@@ -4,7 +4,6 @@
 
 #include "app/AppIcon.h"
 #include "app/CVEXA2aDlg.h"
-#include "app/ShellTexts.h"
 
 namespace orvan {
 
@@ -16,7 +15,6 @@ bool LoadGermanQtTranslations(QTranslator& translator) {
 
 CVEXA2aApp::CVEXA2aApp(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName("orvan2a");
-    setApplicationDisplayName(kProgramTitle);
     setApplicationVersion(ORVAN_VERSION);
     setDesktopFileName("orvan2a");
     setWindowIcon(ApplicationIcon());

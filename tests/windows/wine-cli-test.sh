@@ -8,26 +8,7 @@ cli_exe=$(realpath "$2/orvan2a-cli.exe")
 work=$(mktemp -d "${TMPDIR:-/tmp}/orvan2a-wine-cli.XXXXXX")
 source "$(dirname "$0")/wine-env.sh"
 
-sim_pid=""
-stop_sim() {
-    [ -n "$sim_pid" ] && kill "$sim_pid" 2>/dev/null && wait "$sim_pid" 2>/dev/null
-    sim_pid=""
-}
 trap 'stop_sim; wine_stop; rm -rf "$work"' EXIT
-
-# Starts a simulated unit with the given options and links wine's COM120 to it.
-start_sim() {
-    stop_sim
-    "$linux_bin/orvan2a-sim" --no-register "$@" >"$work/sim.out" 2>&1 &
-    sim_pid=$!
-    pty=""
-    for _ in $(seq 50); do
-        pty=$(sed -n 's/^Simulierte Einheit an //p' "$work/sim.out")
-        [ -n "$pty" ] && break
-        sleep 0.1
-    done
-    ln -sfn "$pty" "$WINEPREFIX/dosdevices/com120"
-}
 
 wine_cli() {  # wine_cli NAME ARGS...: output in $work/NAME.out, status returned
     local name=$1
@@ -37,7 +18,7 @@ wine_cli() {  # wine_cli NAME ARGS...: output in $work/NAME.out, status returned
 
 wine_start
 
-start_sim
+start_sim com120
 wine_cli ports ports
 # Wine's COM ports are no devices of the ports class, so the COM name stands in for a friendly name.
 check "ports lists COM120 with its COM name, not its path" grep -qP '^COM120\tCOM120\r?$' "$work/ports.out"
@@ -65,7 +46,7 @@ check "  with its message" grep -q "Der Port COM119 ist nicht vorhanden." "$work
 check "  and writes no file" [ ! -e "$work/unmapped.rvx2a2" ]
 
 # A unit that dies in the middle of a read: the tool must end within a second of its death.
-start_sim
+start_sim com120
 "$wine_bin" "$cli_exe" read COM120 "$(windows_path "$work/died.rvx2a2")" >"$work/died.out" 2>&1 &
 cli_pid=$!
 sleep 4

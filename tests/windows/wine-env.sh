@@ -48,6 +48,27 @@ wine_stop() {
     [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null || true
 }
 
+# Starts a simulated unit ($linux_bin/orvan2a-sim) and links wine's port PORT ("com120") to its
+# pseudo-terminal, which $pty names.
+sim_pid=""
+start_sim() {  # start_sim PORT
+    stop_sim
+    "$linux_bin/orvan2a-sim" --no-register >"$work/sim.out" 2>&1 &
+    sim_pid=$!
+    pty=""
+    for _ in $(seq 50); do
+        pty=$(sed -n 's/^Simulierte Einheit an //p' "$work/sim.out")
+        [ -n "$pty" ] && break
+        sleep 0.1
+    done
+    ln -sfn "$pty" "$WINEPREFIX/dosdevices/$1"
+}
+
+stop_sim() {
+    [ -n "$sim_pid" ] && kill "$sim_pid" 2>/dev/null && wait "$sim_pid" 2>/dev/null
+    sim_pid=""
+}
+
 # "Z:\tmp\x\file" for /tmp/x/file: wine's drive Z is the Linux root.
 windows_path() {
     printf 'Z:%s' "${1//\//\\}"

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Checks the Windows packages of the cross build in BUILD_DIR and runs the installed desktop
-# program under wine on Xvfb: it must show its main window within 10 s and end when closed.
-# A screenshot of the window goes to SCREENSHOT.
-# Usage: wine-gui-test.sh BUILD_DIR SCREENSHOT
+# program under wine on Xvfb: it must show its main window within 10 s, read the simulated unit
+# (LINUX_BIN_DIR/orvan2a-sim) on wine's COM1 into the same file as the Linux tool, and end when
+# closed. A screenshot of the window after the read goes to SCREENSHOT.
+# Usage: wine-gui-test.sh BUILD_DIR LINUX_BIN_DIR SCREENSHOT
 set -uo pipefail
 build=$(realpath "$1")
-screenshot=$(realpath -m "$2")
+linux_bin=$(realpath "$2")
+screenshot=$(realpath -m "$3")
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 installer="$build/orvan2a-$version-win64.exe"
 zip="$build/orvan2a-$version-win64.zip"
@@ -13,7 +15,7 @@ title="Orvan 2a/2b Programmiersoftware"
 work=$(mktemp -d "${TMPDIR:-/tmp}/orvan2a-wine-gui.XXXXXX")
 source "$(dirname "$0")/wine-env.sh"
 app_pid=""
-trap '[ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null; wine_stop; rm -rf "$work"' EXIT
+trap '[ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null; stop_sim; wine_stop; rm -rf "$work"' EXIT
 
 for exe in orvan2a.exe orvan2a-cli.exe; do
     x86_64-w64-mingw32-objdump -p "$build/bin/$exe" >"$work/$exe.headers"
@@ -44,6 +46,8 @@ done
 link=$(find "$WINEPREFIX/drive_c" -path '*Start Menu*' -name 'Orvan 2a-2b Programmiersoftware.lnk' | head -n 1)
 check "  with a Start menu entry" [ -n "$link" ]
 
+# The unit on COM1, the port the program offers first.
+start_sim com1
 started=$(date +%s%N)
 "$wine_bin" "$target/orvan2a.exe" >"$work/app.out" 2>&1 &
 app_pid=$!
@@ -56,17 +60,38 @@ shown_ms=$((($(date +%s%N) - started) / 1000000))
 check "the main window \"$title\" appears within 10 s ($shown_ms ms)" [ -n "$window" ]
 if [ -n "$window" ]; then
     sleep 1  # let the first paint finish
+    # "Lesen", the first button of "Kommunikation mit Orvan"; a read that succeeds leaves its backup.
+    xdotool mousemove --window "$window" 107 118 click 1
+    backup=""
+    for _ in $(seq 150); do
+        backup=$(find "$WINEPREFIX/drive_c/users" -path '*/orvan2a/Sicherungen/*_gelesen_COM1.rvx2a2' | head -n 1)
+        [ -n "$backup" ] && break
+        sleep 0.2
+    done
+    check "\"Lesen\" reads the unit on COM1 and keeps a backup of what it read" [ -n "$backup" ]
+    sleep 1
     import -window "$window" "$work/window.png" && mkdir -p "$(dirname "$screenshot")" &&
         cp "$work/window.png" "$screenshot"
     check "a screenshot of it" [ -s "$screenshot" ]
     # Without a window manager there is no close button to press: taskkill without /F sends the
-    # window WM_CLOSE, as the button would.
+    # window WM_CLOSE, as the button would. A read leaves unsaved changes, so the program asks.
     "$wine_bin" taskkill /IM orvan2a.exe >"$work/taskkill.out" 2>&1
+    question=""
+    for _ in $(seq 50); do
+        question=$(xdotool search --onlyvisible --name "^Änderungen Speichern\$" 2>/dev/null | head -n 1)
+        [ -n "$question" ] && break
+        sleep 0.2
+    done
+    check "closing after the read asks whether to save the changes" [ -n "$question" ]
+    # Escape answers "Nein".
+    [ -n "$question" ] && xdotool key Escape
     for _ in $(seq 50); do
         kill -0 "$app_pid" 2>/dev/null || break
         sleep 0.2
     done
-    check "closing the window ends the program" bash -c "! kill -0 $app_pid 2>/dev/null"
+    check "  and \"Nein\" ends the program" bash -c "! kill -0 $app_pid 2>/dev/null"
+    "$linux_bin/orvan2a-cli" read "$pty" "$work/linux.rvx2a2" >"$work/linux-read.out" 2>&1
+    check "  the backup is the Linux read's file, byte for byte" cmp -s "$backup" "$work/linux.rvx2a2"
 fi
 
 "$wine_bin" "$target/Uninstall.exe" /S >"$work/uninstall.out" 2>&1
