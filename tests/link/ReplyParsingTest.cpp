@@ -14,10 +14,12 @@
 namespace orvan {
 namespace {
 
-// The scripted unit answers at once, so the pauses can shrink to nothing; the bound on a whole
-// reply keeps its real length, or a busy machine would cut the longest replies short.
+// The scripted unit answers at once, so the pauses can shrink to nothing. The bounds on a wait
+// stay long enough that a busy machine, which may stop the reading thread between two bytes for
+// milliseconds, cannot end a reply that is still coming.
 const Timing kFast = [] {
     Timing timing = Timing{}.Scaled(1000);
+    timing.silenceLimit = Milliseconds{200};
     timing.waitLimit = Timing{}.waitLimit;
     return timing;
 }();
