@@ -17,7 +17,7 @@ namespace {
 
 constexpr const char* kExtension = ".rvx2a2";
 constexpr std::size_t kTimeLength = 19;  // "2026-12-08_14-03-27"
-constexpr int kNameAttempts = 1000;
+constexpr int kBackupNameAttempts = 1000;
 
 std::string Environment(const char* name) {
     const char* value = std::getenv(name);
@@ -86,7 +86,7 @@ BackupResult SaveBackup(const Register& image, BackupKind kind, const std::strin
         return result;
     }
     const std::string bytes = RegisterFileText(image);
-    for (int attempt = 1; attempt <= kNameAttempts; ++attempt) {
+    for (int attempt = 1; attempt <= kBackupNameAttempts; ++attempt) {
         const std::string suffix = attempt == 1 ? "" : "_" + std::to_string(attempt);
         result.path = folder / (base + suffix + kExtension);
         error = CreateFileAtomically(result.path, bytes);

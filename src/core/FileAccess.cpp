@@ -20,7 +20,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int kNameAttempts = 100;
+constexpr int kTemporaryNameAttempts = 100;
 
 std::error_code LastError() {
     return {errno, std::generic_category()};
@@ -91,7 +91,7 @@ class TemporaryFile {
     }
 
     std::error_code Create(const fs::path& folder) {
-        for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+        for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
             const fs::path candidate = folder / UniqueName();
             const int fd = CreateExclusive(candidate);
             if (fd >= 0) {

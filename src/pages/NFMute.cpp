@@ -12,7 +12,7 @@ namespace orvan {
 
 namespace {
 
-constexpr int kFieldLength = 2;
+constexpr int kLevelFieldLength = 2;
 
 }  // namespace
 
@@ -31,7 +31,7 @@ NFMute::NFMute(Register& image, UserInterface& ui, QWidget* parent)
             const auto which = static_cast<Level>(level);
             fields_[circuit][level] = AddDecimalRow(
                 *group, *grid, static_cast<int>(level), ToQString(NFMuteModel::kLabels[level]),
-                model_.Field(circuit, which), kFieldLength,
+                model_.Field(circuit, which), kLevelFieldLength,
                 [this, circuit, which] {
                     model_.Leave(circuit, which);
                     Refresh();

@@ -22,7 +22,7 @@ struct NFSquelchKonfig::FieldRow {
 
 namespace {
 
-constexpr int kFieldLength = 2;
+constexpr int kSquelchFieldLength = 2;
 
 }  // namespace
 
@@ -77,7 +77,7 @@ QGroupBox* NFSquelchKonfig::BuildCircuit(std::size_t circuit) {
 void NFSquelchKonfig::AddField(QGroupBox& group, QGridLayout& grid, int line, std::size_t circuit,
                                const FieldRow& row) {
     QLineEdit* field = MakeDigitField(
-        group, kFieldLength,
+        group, kSquelchFieldLength,
         [this, circuit, setting = row.setting](const std::string& text) {
             model_.Field(circuit, setting).SetText(text);
         },

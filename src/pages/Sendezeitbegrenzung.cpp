@@ -10,7 +10,7 @@ namespace orvan {
 
 namespace {
 
-constexpr int kFieldLength = 3;
+constexpr int kTimeFieldLength = 3;
 
 }  // namespace
 
@@ -25,7 +25,7 @@ Sendezeitbegrenzung::Sendezeitbegrenzung(Register& image, UserInterface& ui, QWi
         const auto field = static_cast<Field>(index);
         fields_[index] = AddDecimalRow(*this, *grid, static_cast<int>(index),
                                        ToQString(SendezeitbegrenzungModel::kLabels[index]),
-                                       model_.Text(field), kFieldLength, [this, field] {
+                                       model_.Text(field), kTimeFieldLength, [this, field] {
                                            model_.Leave(field);
                                            Refresh();
                                        });

@@ -12,7 +12,7 @@ namespace orvan {
 
 namespace {
 
-constexpr int kLevelLength = 5;
+constexpr int kOutputLevelLength = 5;
 
 }  // namespace
 
@@ -24,7 +24,8 @@ AusgabepegelAendern::AusgabepegelAendern(Register& image, LevelChoice level, QWi
     page->addWidget(frame_);
     auto* row = new QHBoxLayout(frame_);
     level_ = MakeDigitField(
-        *frame_, kLevelLength, [this](const std::string& text) { model_.Level().SetText(text); },
+        *frame_, kOutputLevelLength,
+        [this](const std::string& text) { model_.Level().SetText(text); },
         [this] {
             model_.Leave();
             Refresh();

@@ -14,7 +14,7 @@ namespace orvan {
 
 namespace {
 
-constexpr int kLevelLength = 5;
+constexpr int kInputLevelLength = 5;
 
 }  // namespace
 
@@ -78,7 +78,7 @@ QWidget* Eingangsverstaerkung::BuildCircuit(std::size_t circuit) {
 
 QLineEdit* Eingangsverstaerkung::MakeLevelField(QWidget& parent, FixedDecimal& level) {
     return MakeDigitField(
-        parent, kLevelLength, [&level](const std::string& text) { level.SetText(text); },
+        parent, kInputLevelLength, [&level](const std::string& text) { level.SetText(text); },
         [this, &level] {
             EingangsverstaerkungModel::LeaveLevel(level);
             Refresh();

@@ -21,7 +21,7 @@ namespace orvan {
 namespace {
 
 constexpr int kSettingLength = 5;
-constexpr int kLevelLength = 4;
+constexpr int kPotiLevelLength = 4;
 
 QLineEdit* MakeDisplay(int length, QWidget* parent) {
     auto* field = new QLineEdit(parent);
@@ -68,7 +68,7 @@ void PotiAbgleich::Build() {
     for (std::size_t k = 0; k < steps_.size(); ++k)
         steps_[k] = MakeButton(stepTexts[k], frame);
     arrow_ = new QLabel("dB      ->", frame);
-    level_ = MakeDisplay(kLevelLength, frame);
+    level_ = MakeDisplay(kPotiLevelLength, frame);
     levelCaption_ = MakeLabel("Pegel (Soll: 300mV)", level_, frame);
     millivolt_ = new QLabel("mV", frame);
     auto_ = MakeButton("Auto-Abgleich", frame);

@@ -188,8 +188,9 @@ std::string SimulatedUnit::Obey(const std::string& command) {
         const int n = NumberAfterHead(command);
         if (n >= 0 && n < kRegisterCount) {
             registers_[n] = command.substr(5);
-            if (options_.fault == Fault::CorruptWrite && n == options_.faultAfter)
+            if (options_.fault == Fault::CorruptWrite && n == options_.faultAfter) {
                 Corrupt(registers_[n]);
+            }
         } else if (n == kFactoryResetNumber) {
             ResetToFactory();
             ++factoryResets_;

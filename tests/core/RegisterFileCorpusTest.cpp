@@ -15,7 +15,7 @@ namespace {
 namespace fs = std::filesystem;
 using Status = FileResult::Status;
 
-const std::string kZeros = "00000000";
+using test::kZeros;
 const std::string kNul(1, '\0');
 
 struct Expectation {

@@ -10,10 +10,9 @@ namespace orvan {
 namespace {
 
 namespace fs = std::filesystem;
+using test::kZeros;
 using test::TempFolder;
 using test::Values;
-
-const std::string kZeros = "00000000";
 
 class RegisterFileRead : public ::testing::Test {
   protected:

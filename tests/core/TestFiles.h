@@ -53,6 +53,9 @@ inline void WriteBytes(const std::filesystem::path& path, const std::string& byt
 
 using Values = std::array<std::string, kRegisterCount>;
 
+// What the reader puts in for a register the file lacks.
+inline const std::string kZeros = "00000000";
+
 // Eight upper-case hex digits that differ for every register, so a shifted line shows.
 inline std::string DistinctValue(int n) {
     static constexpr char kDigits[] = "0123456789ABCDEF";

@@ -17,7 +17,7 @@ namespace {
 // The scripted unit answers at once, so the pauses can shrink to nothing. The bounds on a wait
 // stay long enough that a busy machine, which may stop the reading thread between two bytes for
 // milliseconds, cannot end a reply that is still coming.
-const Timing kFast = [] {
+const Timing kParsingTiming = [] {
     Timing timing = Timing{}.Scaled(1000);
     timing.silenceLimit = Milliseconds{200};
     timing.waitLimit = Timing{}.waitLimit;
@@ -34,13 +34,13 @@ class ReplyParsingTest : public ::testing::Test {
     void Read(std::string script) {
         port->script = std::move(script);
         image.OpenPort("scripted");
-        ReadSequence(image, observer, kFast).Run();
+        ReadSequence(image, observer, kParsingTiming).Run();
     }
 
     void Send(std::string script) {
         port->script = std::move(script);
         image.OpenPort("scripted");
-        SendSequence(image, observer, kFast).Run();
+        SendSequence(image, observer, kParsingTiming).Run();
     }
 
     static std::string Line(int n, const std::string& value) {

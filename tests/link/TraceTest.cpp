@@ -21,7 +21,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const Timing kFast = Timing{}.Scaled(10);
+const Timing kTraceTiming = Timing{}.Scaled(10);
 
 std::vector<std::string> LinesOf(const fs::path& file) {
     std::ifstream in(file);
@@ -53,8 +53,8 @@ class TraceTest : public ::testing::Test {
     TraceTest()
         : folder(fs::temp_directory_path() / ("orvan-trace-" + std::to_string(::getpid()))),
           trace(std::make_shared<PortTrace>()),
-          image(std::make_unique<TracingPort>(MakeSystemPort(folder.string(), kFast.readBound),
-                                              trace)) {
+          image(std::make_unique<TracingPort>(
+              MakeSystemPort(folder.string(), kTraceTiming.readBound), trace)) {
         fs::create_directories(folder);
     }
     ~TraceTest() override { fs::remove_all(folder); }
@@ -71,7 +71,7 @@ TEST_F(TraceTest, ReadIsRecordedInOrderAndTheUnitSeesTheSameBytes) {
     ASSERT_FALSE(trace->Start(file));
     ASSERT_EQ(image.OpenPort(unit.SlavePath()), 1);
     TransferThread worker;
-    worker.StartRead(image, observer, kFast);
+    worker.StartRead(image, observer, kTraceTiming);
     worker.Join();
     trace->Stop();
     ASSERT_EQ(observer.outcome->result, TransferResult::Success);

@@ -50,8 +50,9 @@ TEST(AusgabepegelAendernModel, LeavingPadsAndCapsAndOkWritesOnlyItsFiveCharacter
     model.Commit(image);
     EXPECT_EQ(image.Value(233), "abc32767xy");
     for (int reg = 222; reg <= 253; ++reg) {
-        if (reg != 233)
+        if (reg != 233) {
             EXPECT_EQ(image.Value(reg), "abc12345xy") << reg;
+        }
     }
     EXPECT_TRUE(image.changed);
 }

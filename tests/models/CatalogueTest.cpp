@@ -4,6 +4,7 @@
 #include <string>
 
 #include "CatalogueTestSupport.h"
+#include "EncodingTables.h"
 #include "core/Register.h"
 #include "pages/model/Binding.h"
 #include "pages/model/CircuitChoiceModel.h"
@@ -30,10 +31,7 @@ TEST(SettingName, CaptionsBecomeOneLineWithoutClosingColonsJoinedOutermostFirst)
         EXPECT_EQ(SettingName(c.captions), c.name);
 }
 
-constexpr ChoiceOption kBusyOptions[] = {
-    {'0', "BUSY immer aus"}, {'1', "BUSY aktiv bei TX aktiv"}, {'2', "BUSY aktiv bei Kreis an"}};
 constexpr ChoiceTable kFallingBackToFirst{kBusyOptions, 0};
-constexpr DecimalRule kPadRightRules[] = {PadRight{}};
 
 TEST(ValueWords, EachEncodingInThePagesWordsAndOddCharactersNeverHidden) {
     struct Case {

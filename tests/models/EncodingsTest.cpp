@@ -1,13 +1,12 @@
 #include <gtest/gtest.h>
 
+#include "EncodingTables.h"
 #include "core/Register.h"
 #include "pages/model/Binding.h"
 
 namespace orvan {
 namespace {
 
-constexpr ChoiceOption kBusyOptions[] = {
-    {'0', "BUSY immer aus"}, {'1', "BUSY aktiv bei TX aktiv"}, {'2', "BUSY aktiv bei Kreis an"}};
 constexpr ChoiceTable kListWithoutFallback{kBusyOptions, std::nullopt};
 constexpr ChoiceTable kGroupFallingBackToLast{kBusyOptions, 2};
 
@@ -69,7 +68,6 @@ TEST(CircuitSet, WrittenAsOneUpperCaseDigit) {
 }
 
 constexpr DecimalRule kPadLeftRules[] = {PadLeft{}};
-constexpr DecimalRule kPadRightRules[] = {PadRight{}};
 constexpr DecimalRule kVolumeRules[] = {PadLeft{}, Cap{32767, "00000"}};
 constexpr DecimalRule kMinimumLengthRules[] = {Replace{"", "10"}, PadLeft{}, Replace{"00", "10"}};
 constexpr DecimalRule kStepRules[] = {PadRight{}, ZeroFrom{2}};

@@ -13,7 +13,7 @@ using std::chrono::milliseconds;
 using test::kFast;
 using test::TimedPort;
 
-const std::string kBegin = "xx\n$PROGENDE\r\rH\r";
+const std::string kHeadsetBegin = "xx\n$PROGENDE\r\rH\r";
 
 class HSErkennungOnUnit : public test::ProcedureLine {
   protected:
@@ -44,7 +44,7 @@ TEST_F(HSErkennungOnUnit, CalibratesThenTheStatusFollowsThePlug) {
     EXPECT_FALSE(m.PollDue());
     m.Confirm();
     EXPECT_FALSE(image->IsPortOpen());
-    EXPECT_EQ(Sent(kBegin.size() + 1), kBegin + " ");
+    EXPECT_EQ(Sent(kHeadsetBegin.size() + 1), kHeadsetBegin + " ");
     ASSERT_TRUE(m.PollDue());
     PollUntil("kein Headset angeschlossen");
     Plug(true);
@@ -64,7 +64,7 @@ TEST_F(HSErkennungOnUnit, OkStoresTheCalibrationBeforeLeavingAndCancelOnlyLeaves
         m.Confirm();
         ASSERT_EQ(m.Poll(), ProcedureFailure::None);
         ASSERT_EQ(EndProcedure(*image, path, timing, store), ProcedureFailure::None);
-        const std::string expected = kBegin + " " + (store ? "pxxx\r" : "xxx\r");
+        const std::string expected = kHeadsetBegin + " " + (store ? "pxxx\r" : "xxx\r");
         EXPECT_EQ(Sent(expected.size()), expected);
         EXPECT_GE(test::Clock::now() - LastSent(),
                   timing.leaveProcedurePause - test::kPauseTolerance);
@@ -101,7 +101,8 @@ TEST_F(HSErkennungOnUnit, AnOpeningWithoutAnswerEndsWithinItsBoundAndNothingIsPo
         m.Confirm();
         EXPECT_FALSE(image->IsPortOpen()) << c.name;
         EXPECT_FALSE(m.PollDue()) << c.name;
-        EXPECT_EQ(Sent(kBegin.size() + 3), kBegin + "H\r ") << c.name << ": asked once more";
+        EXPECT_EQ(Sent(kHeadsetBegin.size() + 3), kHeadsetBegin + "H\r ")
+            << c.name << ": asked once more";
     }
 }
 

@@ -41,8 +41,9 @@ TEST(NFKonfigModel, EachOutputEditsOnlyItsOwnCharacters) {
         EXPECT_EQ(image.Value(c.deactivated), c.deactivatedAfter) << c.output.title;
         EXPECT_EQ(image.Value(c.activated), c.activatedAfter) << c.output.title;
         for (int reg = 10; reg <= 13; ++reg) {
-            if (reg != c.deactivated && reg != c.activated)
+            if (reg != c.deactivated && reg != c.activated) {
                 EXPECT_EQ(image.Value(reg), untouched) << c.output.title;
+            }
         }
         EXPECT_TRUE(image.changed);
     }

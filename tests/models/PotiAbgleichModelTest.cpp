@@ -13,7 +13,7 @@ using std::chrono::milliseconds;
 using test::Clock;
 using test::kFast;
 
-const std::string kBegin = "xx\n$PROGENDE\r\rA\rA\r";
+const std::string kPotiBegin = "xx\n$PROGENDE\r\rA\rA\r";
 
 std::string Selection(int n) {
     const char digit = static_cast<char>('0' + n);
@@ -62,7 +62,7 @@ TEST_F(PotiAbgleichOnUnit, SelectingAnInputSendsItsExchangeAndPollingShowsSettin
     ASSERT_TRUE(m.Choose(2));
     EXPECT_FALSE(m.FunctionsEnabled());
     ASSERT_EQ(m.RunSelection(), ProcedureFailure::None);
-    EXPECT_EQ(Sent((kBegin + Selection(2)).size()), kBegin + Selection(2));
+    EXPECT_EQ(Sent((kPotiBegin + Selection(2)).size()), kPotiBegin + Selection(2));
     EXPECT_TRUE(m.FunctionsEnabled());
     ASSERT_TRUE(m.PollDue());
     ASSERT_EQ(m.Poll(), ProcedureFailure::None);
@@ -71,7 +71,7 @@ TEST_F(PotiAbgleichOnUnit, SelectingAnInputSendsItsExchangeAndPollingShowsSettin
     EXPECT_EQ(m.SettingText(), "+00.0");
     EXPECT_EQ(m.LevelText(), UnitLevel(2));
     EXPECT_FALSE(m.Choose(2)) << "the chosen one again";
-    EXPECT_EQ(Sent(), kBegin + Selection(2));
+    EXPECT_EQ(Sent(), kPotiBegin + Selection(2));
 }
 
 TEST_F(PotiAbgleichOnUnit, InputCommandsChangeTheUnitsSettingAndTheDisplayFollows) {
@@ -86,7 +86,7 @@ TEST_F(PotiAbgleichOnUnit, InputCommandsChangeTheUnitsSettingAndTheDisplayFollow
         {PotiKey::FineDown, '-', "+01.0"}, {PotiKey::CoarseDown, '_', "+00.0"},
         {PotiKey::Auto, 'a', "+09.2"},     {PotiKey::Default, 'd', "+00.0"},
     };
-    std::string expected = kBegin + Selection(3);
+    std::string expected = kPotiBegin + Selection(3);
     for (const auto& step : steps) {
         ASSERT_EQ(m.Press(step.key), ProcedureFailure::None) << step.sent;
         expected += step.sent;
@@ -103,7 +103,7 @@ TEST_F(PotiAbgleichOnUnit, InputCommandsChangeTheUnitsSettingAndTheDisplayFollow
 TEST_F(PotiAbgleichOnUnit, OutputShowsItsStartValueAndEachCommandsReport) {
     PotiAbgleichModel& m = Start();
     ASSERT_EQ(Select(6), ProcedureFailure::None);
-    EXPECT_EQ(Sent((kBegin + Selection(6)).size()), kBegin + Selection(6));
+    EXPECT_EQ(Sent((kPotiBegin + Selection(6)).size()), kPotiBegin + Selection(6));
     EXPECT_EQ(m.SettingText(), "128");
     EXPECT_FALSE(image->IsPortOpen());
     EXPECT_FALSE(m.PollDue());
@@ -114,7 +114,7 @@ TEST_F(PotiAbgleichOnUnit, OutputShowsItsStartValueAndEachCommandsReport) {
     EXPECT_EQ(m.SettingText(), "119");
     ASSERT_EQ(m.Press(PotiKey::Transmitter), ProcedureFailure::None);
     ASSERT_EQ(m.Press(PotiKey::Tone), ProcedureFailure::None);
-    const std::string expected = kBegin + Selection(6) + "+_ti";
+    const std::string expected = kPotiBegin + Selection(6) + "+_ti";
     EXPECT_EQ(Sent(expected.size()), expected);
     bool transmitter = false;
     bool tone = false;
@@ -132,7 +132,7 @@ TEST_F(PotiAbgleichOnUnit, StoringChoosesAgainAndTheStoredSettingOutlivesTheEnd)
     ASSERT_EQ(Select(2), ProcedureFailure::None);
     ASSERT_EQ(m.Press(PotiKey::FineUp), ProcedureFailure::None);
     ASSERT_EQ(m.Press(PotiKey::Store), ProcedureFailure::None);
-    const std::string expected = kBegin + Selection(2) + "+p" + Selection(2);
+    const std::string expected = kPotiBegin + Selection(2) + "+p" + Selection(2);
     EXPECT_EQ(Sent(expected.size()), expected);
     EXPECT_TRUE(m.PollDue());
     ASSERT_EQ(EndProcedure(*image, path, kFast, false), ProcedureFailure::None);
