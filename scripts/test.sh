@@ -25,8 +25,8 @@ step "Debian package"
 (cd build && cpack -G DEB >/dev/null)
 tests/packaging/deb-test.sh build
 
-# The builds below compile each target's sources in batches (unity builds), which halves their
-# time; the normal build above compiles file by file and so keeps every file's includes honest.
+# The builds below compile the program's sources in batches too (unity builds), which halves their
+# time; the normal build above compiles them one by one and so keeps every file's includes honest.
 step "AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DORVAN_SANITIZE=ON -DCMAKE_UNITY_BUILD=ON \
     >/dev/null
