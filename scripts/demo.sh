@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVAN_TESTS=OFF >/dev/null
 cmake --build build -j"$(nproc)" --target orvan2a orvan2a-sim orvan2a-cli
 
 log=$(mktemp)

@@ -1,18 +1,21 @@
 #!/usr/bin/env bash
-# Installs the Debian/Ubuntu packages the build, the tests and the demo need; skips what is there.
+# Installs the Debian packages the program needs to build and run; with --tests also those of the
+# tests (sanitizers, fuzzing, the Windows cross build and wine, packaging, benchmarks). Skips what
+# is there. Package names carry no version, so Debian 12 and 13 take the same list.
 set -euo pipefail
 
-packages=(
-    build-essential cmake git pkg-config
-    libgtest-dev libgmock-dev
-    qt6-base-dev qt6-translations-l10n
-    clang libclang-rt-14-dev
-    g++-mingw-w64-x86-64
-    xvfb xauth
-    wine wine64 xdotool imagemagick
-    nsis librsvg2-bin icoutils zip unzip ninja-build dpkg-dev fakeroot file help2man lintian
-    poppler-utils hyperfine
-)
+packages=(build-essential cmake git pkg-config qt6-base-dev qt6-translations-l10n)
+if [ "${1:-}" = "--tests" ]; then
+    packages+=(
+        libgtest-dev libgmock-dev
+        clang libclang-rt-dev
+        g++-mingw-w64-x86-64
+        xvfb xauth
+        wine wine64 xdotool imagemagick
+        nsis librsvg2-bin icoutils zip unzip ninja-build dpkg-dev fakeroot file help2man lintian
+        bash-completion poppler-utils hyperfine
+    )
+fi
 
 missing=()
 for package in "${packages[@]}"; do

@@ -8,24 +8,20 @@
 
 namespace orvan {
 
-bool LoadForComparison(Register& image, const std::string& file) {
+bool LoadWholeFile(Register& image, const std::string& file) {
     image.fileName = file;
     const FileResult loaded = LoadFromFile(image);
-    if (!loaded.Succeeded()) {
-        std::fprintf(
-            stderr, "%s\n",
-            OneLine("Die Datei konnte nicht gelesen werden: " + file + ": " + loaded.reason)
-                .c_str());
-        return false;
-    }
-    if (loaded.status == FileResult::Status::Warning)
-        std::fprintf(stderr, "%s\n", OneLine(file + ": " + loaded.reason).c_str());
-    return true;
+    if (loaded.status == FileResult::Status::Ok)
+        return true;
+    std::fprintf(
+        stderr, "%s\n",
+        OneLine("Die Datei konnte nicht gelesen werden: " + file + ": " + loaded.reason).c_str());
+    return false;
 }
 
 int ShowFile(const std::string& file) {
     Register image;
-    if (!LoadForComparison(image, file))
+    if (!LoadWholeFile(image, file))
         return 1;
     std::string text;
     for (const DescribedSetting& setting : DescribeImage(image))
@@ -36,7 +32,7 @@ int ShowFile(const std::string& file) {
 
 int DiffFiles(const std::string& before, const std::string& after) {
     Register first, second;
-    if (!LoadForComparison(first, before) || !LoadForComparison(second, after))
+    if (!LoadWholeFile(first, before) || !LoadWholeFile(second, after))
         return kExitTrouble;
     return ReportDifferences(CompareImages(first, second));
 }

@@ -13,9 +13,10 @@ constexpr int kExitEqual = 0;
 constexpr int kExitDifferent = 1;
 constexpr int kExitTrouble = 2;
 
-// Loads the register file into the image; false (with one line on stderr) when it cannot be
-// read. A file that loads with a warning is used, the warning goes to stderr.
-bool LoadForComparison(Register& image, const std::string& file);
+// Loads the register file into the image; false (with one line on stderr naming the file and the
+// loader's reason) when it cannot be read completely. A file that loads only with a warning is
+// refused: what its missing registers would show are zeros, not the file.
+bool LoadWholeFile(Register& image, const std::string& file);
 
 // "orvan2a-cli show DATEI": every setting, then the raw characters, one per line.
 int ShowFile(const std::string& file);

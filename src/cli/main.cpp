@@ -42,6 +42,7 @@ constexpr const char* kUsage =
     "Jedes mit read, send oder factory-reset übertragene Abbild wird als Sicherungskopie\n"
     "abgelegt in $XDG_DATA_HOME/orvan2a/Sicherungen (sonst ~/.local/share/orvan2a/Sicherungen);\n"
     "verify legt keine Datei an.\n"
+    "orvan2a-cli --version gibt die Versionsnummer aus.\n"
     "PORT ist COMn (zum Beispiel COM1) oder ein Gerätepfad (zum Beispiel /dev/ttyUSB0).\n";
 
 int Fail(const std::string& text) {
@@ -174,7 +175,7 @@ bool ReadUnit(Register& image, const std::string& port, Register& unit) {
 // The unit against the file, as a send and a read would leave them; the unit is "neu".
 int Verify(Register& image, const std::string& port, const std::string& file) {
     Register expected;
-    if (!LoadForComparison(expected, file))
+    if (!LoadWholeFile(expected, file))
         return kExitTrouble;
     Register unit;
     if (!ReadUnit(image, port, unit))
@@ -206,6 +207,10 @@ int FactoryReset(Register& image, const std::string& port, const std::string& fi
 int Run(int argc, char** argv) {
     if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
         std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::puts("orvan2a-cli " ORVAN_VERSION);
         return 0;
     }
     auto trace = std::make_shared<PortTrace>();

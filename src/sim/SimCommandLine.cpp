@@ -88,6 +88,8 @@ SimCommandLine ParseSimCommandLine(const std::vector<std::string>& args,
         }
         if (arg == "--help" || arg == "-h") {
             line.help = true;
+        } else if (arg == "--version") {
+            line.version = true;
         } else if (arg == "--pace") {
             line.unit.pace = true;
         } else if (arg == "--headset") {
@@ -141,6 +143,7 @@ std::string SimUsage() {
            "  --no-register         keine COMn-Verknüpfung anlegen\n"
            "  --verbose             jedes empfangene Kommando ausgeben\n"
            "  --help                diese Hilfe\n"
+           "  --version             Versionsnummer\n"
            "\n"
            "Servicemodus der Einheit (Potentiometer-Abgleich, Headset-Erkennung), außerhalb\n"
            "des Programmiermodus, Texte in ASCII:\n"

@@ -13,6 +13,7 @@ struct SimCommandLine {
     bool registerPort = true;
     bool verbose = false;
     bool help = false;
+    bool version = false;
     std::string error;  // German; set on a usage error
 };
 

@@ -66,6 +66,10 @@ int main(int argc, char** argv) {
         std::cout << orvan::sim::SimUsage();
         return 0;
     }
+    if (line.version) {
+        std::cout << "orvan2a-sim " ORVAN_VERSION "\n";
+        return 0;
+    }
     const sigset_t signals = EndSignals();
     pthread_sigmask(SIG_BLOCK, &signals, nullptr);
     try {

@@ -27,7 +27,8 @@ expected=(usr/bin/orvan2a usr/bin/orvan2a-cli usr/bin/orvan2a-sim
     usr/share/icons/hicolor/scalable/apps/orvan2a.svg
     usr/share/man/man1/orvan2a.1.gz usr/share/man/man1/orvan2a-cli.1.gz
     usr/share/man/man1/orvan2a-sim.1.gz
-    usr/share/doc/orvan2a/copyright usr/share/doc/orvan2a/changelog.gz)
+    usr/share/doc/orvan2a/copyright usr/share/doc/orvan2a/changelog.gz
+    usr/share/bash-completion/completions/orvan2a-cli)
 for size in 16 24 32 48 64 128 256; do
     expected+=("usr/share/icons/hicolor/${size}x${size}/apps/orvan2a.png")
 done
@@ -56,6 +57,38 @@ for program in orvan2a orvan2a-cli orvan2a-sim; do
     check "manual page of $program is its German help" \
         grep -q "Aufruf" <(zcat "$work/root/usr/share/man/man1/$program.1.gz")
 done
+
+check "orvan2a-cli --version names the version" \
+    [ "$("$work/root/usr/bin/orvan2a-cli" --version)" = "orvan2a-cli $version" ]
+
+# The completion as bash-completion loads it, in a folder with a register file, another file and
+# a subfolder, and with a simulated unit registered as a COM port.
+complete_words() {  # complete_words WORD...: what bash offers for the last word, one a line
+    (cd "$work/files" && XDG_CONFIG_HOME="$work/config" bash -c '
+        source /usr/share/bash-completion/bash_completion
+        source "$1"
+        shift
+        COMP_WORDS=("$@") COMP_CWORD=$(($# - 1)) COMP_LINE="$*" COMP_POINT=${#COMP_LINE}
+        _orvan2a_cli
+        printf "%s\n" "${COMPREPLY[@]}" | sort' _ \
+        "$work/root/usr/share/bash-completion/completions/orvan2a-cli" \
+        "$work/root/usr/bin/orvan2a-cli" "$@")
+}
+mkdir -p "$work/files/Anlagen Süd" "$work/config/orvan2a/ports"
+touch "$work/files/anlage.rvx2a2" "$work/files/notiz.txt"
+"$work/root/usr/bin/orvan2a-sim" --ports-folder "$work/config/orvan2a/ports" >"$work/sim.out" 2>&1 &
+sim=$!
+for _ in $(seq 50); do grep -q ' als COM' "$work/sim.out" && break; sleep 0.1; done
+com=$(grep -o ' als COM[0-9]*' "$work/sim.out" | grep -o 'COM[0-9]*')
+check "completion: \"sh\" becomes show" [ "$(complete_words sh)" = show ]
+check "completion: show offers register files and folders" \
+    [ "$(complete_words show '')" = "$(printf 'Anlagen Süd\nanlage.rvx2a2')" ]
+check "completion: read offers the port that opens" [ "$(complete_words read CO)" = "$com" ]
+check "completion: after --trace FILE the commands" \
+    [ "$(complete_words --trace t.txt fa)" = factory-reset ]
+check "completion: send --verify PORT offers register files" \
+    [ "$(complete_words send --verify "$com" a)" = anlage.rvx2a2 ]
+kill "$sim" && wait "$sim" 2>/dev/null
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]
