@@ -303,6 +303,46 @@ TEST_F(CliTest, DiffExitsAsDiffDoesAndNamesEachDifferingSetting) {
     EXPECT_EQ(Run({"diff", typical}).status, 2);
 }
 
+// A file that does not load completely would describe zeros as if they were the file's: every
+// command that reads a register file refuses it, prints nothing and touches no unit.
+TEST_F(CliTest, CommandsRefuseRegisterFilesThatDoNotLoadCompletely) {
+    sim::PtyHost unit({.registerFile = DataFile("typical.rvx2a2")});
+    const std::string typical = DataFile("typical.rvx2a2");
+    const std::string broken[] = {DataFile("overlong-line.rvx2a2"), DataFile("truncated.rvx2a2"),
+                                  DataFile("binary-junk.rvx2a2"), DataFile("empty.rvx2a2"),
+                                  dir.string()};
+    struct Command {
+        std::vector<std::string> arguments;  // "F" stands for the broken file
+        int status;
+    };
+    const Command commands[] = {
+        {{"show", "F"}, 1},
+        {{"diff", typical, "F"}, 2},
+        {{"diff", "F", typical}, 2},
+        {{"verify", unit.SlavePath(), "F"}, 2},
+        {{"send", "--verify", unit.SlavePath(), "F"}, 2},
+    };
+    for (const std::string& file : broken) {
+        for (Command command : commands) {
+            std::replace(command.arguments.begin(), command.arguments.end(), std::string("F"),
+                         file);
+            const CliRun run = Run(command.arguments);
+            const std::string what = command.arguments[0] + " " + file;
+            EXPECT_EQ(run.status, command.status) << what << run.err;
+            EXPECT_EQ(run.out, "") << what;
+            EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << what << run.err;
+            EXPECT_NE(run.err.find(file), std::string::npos) << what << run.err;
+        }
+    }
+    EXPECT_EQ(unit.ReceivedBytes(), "") << "no file that cannot be loaded reaches the unit";
+}
+
+TEST_F(CliTest, VersionNamesTheProgramAndItsVersion) {
+    const CliRun version = Run({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, std::string("orvan2a-cli ") + ORVAN_VERSION + "\n");
+}
+
 TEST_F(CliTest, SendVerifyPassesForLowerCaseValuesInEitherAnswerCase) {
     sim::PtyHost unit;
     const std::string lowercase = DataFile("lowercase.rvx2a2");

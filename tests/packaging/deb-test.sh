@@ -58,8 +58,10 @@ for program in orvan2a orvan2a-cli orvan2a-sim; do
         grep -q "Aufruf" <(zcat "$work/root/usr/share/man/man1/$program.1.gz")
 done
 
-check "orvan2a-cli --version names the version" \
-    [ "$("$work/root/usr/bin/orvan2a-cli" --version)" = "orvan2a-cli $version" ]
+for program in orvan2a-cli orvan2a-sim; do
+    check "$program --version names the version" \
+        [ "$("$work/root/usr/bin/$program" --version)" = "$program $version" ]
+done
 
 # The completion as bash-completion loads it, in a folder with a register file, another file and
 # a subfolder, and with a simulated unit registered as a COM port.
