@@ -172,7 +172,7 @@ void Builder::Apply(const ContentLine& line) {
         const std::optional<std::string_view> after = report_detail::ValueAfter(line.text, colon);
         if (!after)
             continue;
-        key = line.text.substr(0, colon);
+        key = report_detail::WithGuillemets(line.text.substr(0, colon));
         setting = listing_.Find(key);
         value = *after;
     }
@@ -182,7 +182,8 @@ void Builder::Apply(const ContentLine& line) {
             return Problem(line.number,
                            "Die Zeile hat nicht die Form „Seite › Einstellung: Wert“.");
         }
-        key = line.text.substr(0, std::min(colon, line.text.size() - 1));
+        key = report_detail::WithGuillemets(
+            line.text.substr(0, std::min(colon, line.text.size() - 1)));
         return Problem(line.number, "Unbekannte Einstellung „" + key + "“. Meinten Sie „" +
                                         report_detail::NearestName(key, listing_.Keys()) + "“?");
     }
@@ -190,10 +191,11 @@ void Builder::Apply(const ContentLine& line) {
         return Problem(line.number, "„" + key + "“ steht schon in Zeile " +
                                         std::to_string(earlier->second) + ".");
     }
-    const OddCharacterSplit split = SplitOddCharacter(value);
+    const std::string words = report_detail::WithTrailingBlanks(value);
+    const OddCharacterSplit split = SplitOddCharacter(words);
     std::string chars;
     if (split.read && split.read->size() == Width(setting->chars) &&
-        RendersAs(image_, *setting, *split.read, value)) {
+        RendersAs(image_, *setting, *split.read, words)) {
         chars = *split.read;
     } else {
         WordsReading reading = setting->read(split.words);

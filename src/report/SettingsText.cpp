@@ -12,15 +12,16 @@ namespace {
 constexpr std::size_t kMostMessages = 20;
 constexpr std::size_t kMostMissingNamed = 5;
 
-// Blanks at the end of a line are lost in many editors; they stand as "\x20".
-std::string WithVisibleTrailingBlanks(std::string line) {
+// Blanks at the end of a line are lost in many editors; at the end of a value they stand as
+// "\x20".
+std::string WithVisibleTrailingBlanks(std::string value) {
     std::size_t blanks = 0;
-    while (blanks < line.size() && line[line.size() - 1 - blanks] == ' ')
+    while (blanks < value.size() && value[value.size() - 1 - blanks] == ' ')
         ++blanks;
-    line.resize(line.size() - blanks);
+    value.resize(value.size() - blanks);
     for (std::size_t i = 0; i < blanks; ++i)
-        line += "\\x20";
-    return line;
+        value += "\\x20";
+    return value;
 }
 
 }  // namespace
@@ -32,7 +33,7 @@ std::string SettingsText(const Register& image) {
         for (const CharRange& range : setting.Raw() ? std::vector<CharRange>() : setting.chars)
             boundEnd[range.reg] = std::max(boundEnd[range.reg], range.first + range.width);
         text +=
-            WithVisibleTrailingBlanks(DescriptionLine(setting.page, setting.name, setting.words)) +
+            DescriptionLine(setting.page, setting.name, WithVisibleTrailingBlanks(setting.words)) +
             "\n";
     }
     // A register shorter than its settings reads as "0" where it ends: only its length tells.

@@ -48,13 +48,6 @@ std::string WithoutTrailingBlanks(std::string_view line) {
     return std::string(line);
 }
 
-// "›" typed as ">" between the parts of a name.
-std::string WithGuillemets(std::string line) {
-    for (std::size_t at = line.find(" > "); at != std::string::npos; at = line.find(" > ", at))
-        line.replace(at + 1, 1, "›");
-    return line;
-}
-
 bool ReadNumber(std::string_view text, std::size_t& number) {
     if (text.empty() || text.size() > 4)
         return false;
@@ -144,7 +137,7 @@ std::vector<ContentLine> ContentLines(std::string_view text, std::vector<TextPro
         }
         if (line.front() == '#')
             continue;
-        lines.push_back({number, WithGuillemets(line)});
+        lines.push_back({number, line});
     }
     if (!header)
         problems.push_back({1, "Der Text ist leer."});
@@ -214,6 +207,22 @@ std::optional<RawLine> ReadRawLine(const ContentLine& line, std::vector<TextProb
     if (end > kMostFileCharacters || (raw.kind == RawLine::Kind::Whole && raw.chars.empty()))
         return fail("Eine Registerdatei hält 1 bis 9 Zeichen je Register.");
     return raw;
+}
+
+std::string WithGuillemets(std::string name) {
+    for (std::size_t at = name.find(" > "); at != std::string::npos; at = name.find(" > ", at))
+        name.replace(at + 1, 1, "›");
+    return name;
+}
+
+std::string WithTrailingBlanks(std::string_view value) {
+    constexpr std::string_view kBlank = "\\x20";
+    std::size_t blanks = 0;
+    while (value.ends_with(kBlank)) {
+        value.remove_suffix(kBlank.size());
+        ++blanks;
+    }
+    return std::string(value) + std::string(blanks, ' ');
 }
 
 std::string NearestName(std::string_view name, const std::vector<std::string>& names) {

@@ -13,7 +13,7 @@ namespace orvan::report_detail {
 // A line that names something: a setting ("Seite › Einstellung: Wert") or raw characters.
 struct ContentLine {
     int number = 0;
-    std::string text;  // without line end and trailing blanks, ">" read as "›" between parts
+    std::string text;  // without line end and trailing blanks
 };
 
 // What a register file can hold in one value: 1 to 9 characters, the first a digit or "A"-"F",
@@ -44,6 +44,12 @@ std::optional<RawLine> ReadRawLine(const ContentLine& line, std::vector<TextProb
 // The value after the name: from the first ": " after `name`, or empty for a line ending in
 // ":"; nothing when the line does not continue so.
 std::optional<std::string_view> ValueAfter(std::string_view line, std::size_t nameLength);
+
+// A name with "›" typed as ">" between its parts.
+std::string WithGuillemets(std::string name);
+
+// A value's trailing blanks, which the text writes as "\x20", as blanks again.
+std::string WithTrailingBlanks(std::string_view value);
 
 // The name most like `name` among names (fewest edits), for "Meinten Sie …?".
 std::string NearestName(std::string_view name, const std::vector<std::string>& names);

@@ -76,6 +76,11 @@ std::string StoredText(std::string_view text) {
 // carry the fields of an FMS text after the text.
 std::function<WordsReading(std::string_view)> TextReader(std::size_t limit) {
     return [limit](std::string_view words) -> WordsReading {
+        // A full text that OK would keep as it stands reads back so, even one the page would
+        // not let anybody type.
+        const std::optional<std::string> whole = CharactersFromRaw(words);
+        if (whole && whole->size() == limit && ToUpperAscii(*whole) == *whole)
+            return {StoredText(*whole), {}};
         const std::optional<std::string> text =
             CharactersFromRaw(words.substr(0, words.find(" (")));
         if (!text || text->size() > limit || !IsHexText(ToUpperAscii(*text)))
