@@ -20,6 +20,9 @@ using report_detail::RawLine;
 // function) are listed only once those are read: the text is applied again until the image no
 // longer changes.
 constexpr int kMostRounds = 4;
+// Finding the nearest name costs; a text of nothing but unknown names gets it for its first few.
+constexpr std::size_t kMostSuggestions = 50;
+constexpr std::size_t kLongestSuggestedName = 300;
 
 std::string KeyOf(const NamedSetting& setting) {
     return setting.page + " › " + setting.name;
@@ -61,9 +64,13 @@ void WriteChars(Register& image, const std::vector<CharRange>& ranges, std::stri
 class Listing {
   public:
     explicit Listing(const Register& image) : settings_(AllSettings(image)) {
-        for (std::size_t i = 0; i < settings_.size(); ++i)
+        for (std::size_t i = 0; i < settings_.size(); ++i) {
             byKey_.emplace(KeyOf(settings_[i]), i);
+            longestKey_ = std::max(longestKey_, KeyOf(settings_[i]).size());
+        }
     }
+    // No name is longer: a line's name ends before this.
+    std::size_t LongestKey() const { return longestKey_; }
     const NamedSetting* Find(const std::string& key) const {
         const auto found = byKey_.find(key);
         return found == byKey_.end() ? nullptr : &settings_[found->second];
@@ -79,6 +86,7 @@ class Listing {
   private:
     std::vector<NamedSetting> settings_;
     std::unordered_map<std::string, std::size_t> byKey_;
+    std::size_t longestKey_ = 0;
 };
 
 // Whether the setting reads as value once its characters are chars: a " (gespeichert: x)" note
@@ -137,6 +145,7 @@ class Builder {
     std::unordered_map<std::string, int> keyLines_;
     std::map<int, int> lengthLines_;
     std::map<int, std::size_t> lengths_;
+    std::size_t suggestions_ = 0;
 };
 
 bool Builder::Claim(int line, int reg, const std::vector<std::size_t>& positions) {
@@ -167,7 +176,8 @@ void Builder::Apply(const ContentLine& line) {
     const NamedSetting* setting = nullptr;
     std::string_view value;
     std::string key;
-    for (std::size_t colon = line.text.find(':'); colon != std::string::npos && !setting;
+    for (std::size_t colon = line.text.find(':');
+         colon != std::string::npos && colon <= listing_.LongestKey() && !setting;
          colon = line.text.find(':', colon + 1)) {
         const std::optional<std::string_view> after = report_detail::ValueAfter(line.text, colon);
         if (!after)
@@ -184,8 +194,14 @@ void Builder::Apply(const ContentLine& line) {
         }
         key = report_detail::WithGuillemets(
             line.text.substr(0, std::min(colon, line.text.size() - 1)));
-        return Problem(line.number, "Unbekannte Einstellung „" + key + "“. Meinten Sie „" +
-                                        report_detail::NearestName(key, listing_.Keys()) + "“?");
+        if (key.size() > kLongestSuggestedName)
+            return Problem(line.number, "Unbekannte Einstellung „" +
+                                            report_detail::Shortened(key, kLongestSuggestedName) +
+                                            "“.");
+        std::string message = "Unbekannte Einstellung „" + key + "“.";
+        if (++suggestions_ <= kMostSuggestions)
+            message += " Meinten Sie „" + report_detail::NearestName(key, listing_.Keys()) + "“?";
+        return Problem(line.number, message);
     }
     if (const auto [earlier, fresh] = keyLines_.emplace(key, line.number); !fresh) {
         return Problem(line.number, "„" + key + "“ steht schon in Zeile " +

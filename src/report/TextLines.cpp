@@ -225,6 +225,14 @@ std::string WithTrailingBlanks(std::string_view value) {
     return std::string(value) + std::string(blanks, ' ');
 }
 
+std::string Shortened(std::string_view text, std::size_t limit) {
+    if (text.size() <= limit)
+        return std::string(text);
+    while (limit > 0 && (static_cast<unsigned char>(text[limit]) & 0xC0) == 0x80)
+        --limit;
+    return std::string(text.substr(0, limit)) + "…";
+}
+
 std::string NearestName(std::string_view name, const std::vector<std::string>& names) {
     std::string nearest;
     std::size_t best = std::string::npos;

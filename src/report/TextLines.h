@@ -51,6 +51,9 @@ std::string WithGuillemets(std::string name);
 // A value's trailing blanks, which the text writes as "\x20", as blanks again.
 std::string WithTrailingBlanks(std::string_view value);
 
+// The first characters of text, at most limit bytes, then "…".
+std::string Shortened(std::string_view text, std::size_t limit);
+
 // The name most like `name` among names (fewest edits), for "Meinten Sie …?".
 std::string NearestName(std::string_view name, const std::vector<std::string>& names);
 
