@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "core/Register.h"
 #include "core/RegisterFile.h"
+#include "pages/model/FunkkreiskonfigurationModel.h"
+#include "procedures/model/EingangsverstaerkungModel.h"
 #include "report/SettingsText.h"
 
 namespace orvan {
@@ -14,6 +17,11 @@ namespace {
 const std::string kHeader = std::string(kSettingsTextHeader) + "\n";
 const std::string kAllowed = "Funkkreiskonfiguration › Funkkreis 2 erlaubt";
 const std::string kLeadTime = "Sendereinstellungen › Vorlaufzeit vor Tonfolge / FMS in ms";
+
+void CopyValues(const Register& from, Register& to) {
+    for (int reg = 0; reg < kRegisterCount; ++reg)
+        to.SetValue(reg, from.Value(reg));
+}
 
 void LoadTypical(Register& image) {
     image.fileName = std::string(ORVAN_TEST_DATA) + "/typical.rvx2a2";
@@ -75,11 +83,9 @@ TEST(SettingsText, AnEditedLineChangesExactlyWhatOkWritesForItsValue) {
         int reg;
         std::string value;  // register reg afterwards; every other register stays
     } const cases[] = {
-        {kAllowed, "nein", 0, "10110000"},
         {kLeadTime, "250 ms", -1, "250"},
         {"Tastenfunktionen › PTT › auf Kreis", "Funkkreis 1, Funkkreis 3", 23, "5"},
         {"Tastenfunktionen › PTT › FMS Kennung", "12345", 20, "12345000"},
-        {"Eingangsverstärkung › Funkkreis 2 › Eingangspegel", "1.5 dB", -1, "075"},
         {"Tonrufauswertung › Kreis 1 › Funkkreisaktivierung",
          "Nur wenn kein TX, Neuen Kreis zusätzlich an", -1, "6"},
     };
@@ -103,6 +109,66 @@ TEST(SettingsText, AnEditedLineChangesExactlyWhatOkWritesForItsValue) {
         EXPECT_EQ(changed, 1) << c.key;
         EXPECT_NE(SettingsText(image).find(c.key + ": " + c.words.substr(0, 5)), std::string::npos)
             << c.key;
+    }
+}
+
+// The page's OK on the same edit writes the setting's characters as the text does; OK also
+// rewrites the page's other settings in their normal form, the text leaves them as they are.
+TEST(SettingsText, AnEditedLineWritesWhatThePagesOkWritesAndNothingElse) {
+    struct Case {
+        std::string line;
+        std::function<void(Register&)> ok;
+    } const cases[] = {
+        {kAllowed + ": nein",
+         [](Register& image) {
+             FunkkreiskonfigurationModel page(image);
+             page.Allowed(1).Set(false);
+             page.Commit(image);
+         }},
+        {"Funkkreiskonfiguration › Automatische Kreisaktivierung › Letzter Kreis nach "
+         "Einschalten: Funkkreis 2, Funkkreis 4",
+         [](Register& image) {
+             FunkkreiskonfigurationModel page(image);
+             page.LastCircuits().Set(1, true);
+             page.LastCircuits().Set(3, true);
+             page.Commit(image);
+         }},
+        {"Eingangsverstärkung › Funkkreis 2 › Eingangspegel: 1.5 dB",
+         [](Register& image) {
+             EingangsverstaerkungModel page(image);
+             page.CircuitGain(1).SetText("1.5");
+             page.LeaveGain(1);
+             page.Commit(image);
+         }},
+        {"Eingangsverstärkung › Funkkreis 1 › Pegel für minimale Lautstärke: 250",
+         [](Register& image) {
+             EingangsverstaerkungModel page(image);
+             page.CircuitLevel(0).SetText("250");
+             page.CircuitLevel(0).Normalise();
+             page.Commit(image);
+         }},
+    };
+    Register base;
+    LoadTypical(base);
+    base.ReplaceChars(0, 2, "7");  // "Funkkreis 3 erlaubt": an odd character OK would rewrite
+    for (const Case& c : cases) {
+        Register viaOk, viaText;
+        CopyValues(base, viaOk);
+        c.ok(viaOk);
+        const std::string text = kHeader + c.line + "\n";
+        ASSERT_TRUE(ReadSettingsText(text, &base, viaText).Taken()) << c.line;
+        int changed = 0;
+        for (int reg = 0; reg < kRegisterCount; ++reg) {
+            const std::string& value = viaText.Value(reg);
+            for (std::size_t i = 0; i < value.size(); ++i) {
+                if (value[i] == base.CharAt(reg, i))
+                    continue;
+                ++changed;
+                EXPECT_EQ(value[i], viaOk.CharAt(reg, i)) << c.line << ": register " << reg;
+            }
+        }
+        EXPECT_GT(changed, 0) << c.line;
+        EXPECT_EQ(viaText.CharAt(0, 2), '7') << c.line;
     }
 }
 
