@@ -77,13 +77,13 @@ std::string TypicalWithLine(const std::string& key, const std::string& line) {
     return text.replace(at + 1, text.find('\n', at + 1) - at - 1, line);
 }
 
-TEST(SettingsText, AnEditedLineChangesExactlyWhatOkWritesForItsValue) {
+TEST(SettingsText, AnEditedLineOfEachKindChangesOnlyItsOwnRegister) {
     struct Case {
         std::string key, words;
         int reg;
         std::string value;  // register reg afterwards; every other register stays
     } const cases[] = {
-        {kLeadTime, "250 ms", -1, "250"},
+        {kLeadTime, "250 ms", 55, "25"},
         {"Tastenfunktionen › PTT › auf Kreis", "Funkkreis 1, Funkkreis 3", 23, "5"},
         {"Tastenfunktionen › PTT › FMS Kennung", "12345", 20, "12345000"},
         {"Tonrufauswertung › Kreis 1 › Funkkreisaktivierung",
