@@ -133,6 +133,11 @@ class Builder {
         const auto found = owners_.find({reg, index});
         return found == owners_.end() ? 0 : found->second;
     }
+    // The setting a line names and its value: the first "Name: " whose name the listing knows.
+    const NamedSetting* Named(const std::string& line, std::string& key,
+                              std::string_view& value) const;
+    // Why a line names no setting the listing knows.
+    std::string Unnamed(const std::string& line);
     // Marks the characters as named by line; false (with a problem) when another line named one.
     bool Claim(int line, int reg, const std::vector<std::size_t>& positions);
     bool Claim(int line, const std::vector<CharRange>& ranges);
@@ -172,37 +177,43 @@ bool Builder::Claim(int line, const std::vector<CharRange>& ranges) {
     return true;
 }
 
-void Builder::Apply(const ContentLine& line) {
-    const NamedSetting* setting = nullptr;
-    std::string_view value;
-    std::string key;
-    for (std::size_t colon = line.text.find(':');
-         colon != std::string::npos && colon <= listing_.LongestKey() && !setting;
-         colon = line.text.find(':', colon + 1)) {
-        const std::optional<std::string_view> after = report_detail::ValueAfter(line.text, colon);
+const NamedSetting* Builder::Named(const std::string& line, std::string& key,
+                                   std::string_view& value) const {
+    for (std::size_t colon = line.find(':');
+         colon != std::string::npos && colon <= listing_.LongestKey();
+         colon = line.find(':', colon + 1)) {
+        const std::optional<std::string_view> after = report_detail::ValueAfter(line, colon);
         if (!after)
             continue;
-        key = report_detail::WithGuillemets(line.text.substr(0, colon));
-        setting = listing_.Find(key);
+        key = report_detail::WithGuillemets(line.substr(0, colon));
         value = *after;
+        if (const NamedSetting* setting = listing_.Find(key))
+            return setting;
     }
-    if (!setting) {
-        const std::size_t colon = line.text.find(": ");
-        if (colon == std::string::npos && !line.text.ends_with(':')) {
-            return Problem(line.number,
-                           "Die Zeile hat nicht die Form „Seite › Einstellung: Wert“.");
-        }
-        key = report_detail::WithGuillemets(
-            line.text.substr(0, std::min(colon, line.text.size() - 1)));
-        if (key.size() > kLongestSuggestedName)
-            return Problem(line.number, "Unbekannte Einstellung „" +
-                                            report_detail::Shortened(key, kLongestSuggestedName) +
-                                            "“.");
-        std::string message = "Unbekannte Einstellung „" + key + "“.";
-        if (++suggestions_ <= kMostSuggestions)
-            message += " Meinten Sie „" + report_detail::NearestName(key, listing_.Keys()) + "“?";
-        return Problem(line.number, message);
-    }
+    return nullptr;
+}
+
+std::string Builder::Unnamed(const std::string& line) {
+    const std::size_t colon = line.find(": ");
+    if (colon == std::string::npos && !line.ends_with(':'))
+        return "Die Zeile hat nicht die Form „Seite › Einstellung: Wert“.";
+    const std::string key =
+        report_detail::WithGuillemets(line.substr(0, std::min(colon, line.size() - 1)));
+    if (key.size() > kLongestSuggestedName)
+        return "Unbekannte Einstellung „" + report_detail::Shortened(key, kLongestSuggestedName) +
+               "“.";
+    std::string message = "Unbekannte Einstellung „" + key + "“.";
+    if (++suggestions_ <= kMostSuggestions)
+        message += " Meinten Sie „" + report_detail::NearestName(key, listing_.Keys()) + "“?";
+    return message;
+}
+
+void Builder::Apply(const ContentLine& line) {
+    std::string key;
+    std::string_view value;
+    const NamedSetting* setting = Named(line.text, key, value);
+    if (!setting)
+        return Problem(line.number, Unnamed(line.text));
     if (const auto [earlier, fresh] = keyLines_.emplace(key, line.number); !fresh) {
         return Problem(line.number, "„" + key + "“ steht schon in Zeile " +
                                         std::to_string(earlier->second) + ".");
