@@ -44,18 +44,18 @@ constexpr const char* kUsage =
     "                                        nur die genannten Einstellungen von BASIS ändern\n"
     "  orvan2a-cli set DATEI NAME WERT [NAME WERT ...]\n"
     "                                        Einstellungen einer Registerdatei ändern\n"
-    "diff, verify und send --verify enden mit 0 (gleich), 1 (verschieden) oder 2 (Fehler).\n"
-    "--trace PROTOKOLL zeichnet jedes gesendete und empfangene Byte in PROTOKOLL auf.\n"
-    "Jedes mit read, send oder factory-reset übertragene Abbild wird als Sicherungskopie\n"
-    "abgelegt in $XDG_DATA_HOME/orvan2a/Sicherungen (sonst ~/.local/share/orvan2a/Sicherungen);\n"
-    "verify legt keine Datei an.\n"
-    "PORT ist COMn (zum Beispiel COM1) oder ein Gerätepfad (zum Beispiel /dev/ttyUSB0).\n"
     "NAME ist der Name aus export und show, etwa \"Tastenfunktionen › PTT › FMS Kennung\"\n"
     "(\">\" statt \"›\" geht auch). Eine Flotte aus einer Vorlage programmieren:\n"
     "  orvan2a-cli export vorlage.rvx2a2 vorlage.txt\n"
     "  cp vorlage.rvx2a2 wagen7.rvx2a2\n"
     "  orvan2a-cli set wagen7.rvx2a2 \"Tastenfunktionen > PTT > FMS Kennung\" 1234567890\n"
-    "  orvan2a-cli send --verify COM3 wagen7.rvx2a2\n";
+    "  orvan2a-cli send --verify COM3 wagen7.rvx2a2\n"
+    "diff, verify und send --verify enden mit 0 (gleich), 1 (verschieden) oder 2 (Fehler).\n"
+    "--trace PROTOKOLL zeichnet jedes gesendete und empfangene Byte in PROTOKOLL auf.\n"
+    "Jedes mit read, send oder factory-reset übertragene Abbild wird als Sicherungskopie\n"
+    "abgelegt in $XDG_DATA_HOME/orvan2a/Sicherungen (sonst ~/.local/share/orvan2a/Sicherungen);\n"
+    "verify legt keine Datei an.\n"
+    "PORT ist COMn (zum Beispiel COM1) oder ein Gerätepfad (zum Beispiel /dev/ttyUSB0).\n";
 
 int Fail(const std::string& text) {
     std::fprintf(stderr, "%s\n", OneLine(text).c_str());
