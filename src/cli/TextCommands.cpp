@@ -60,6 +60,11 @@ bool Taken(const TextImport& import, const std::string& source) {
     return import.Taken();
 }
 
+// The pair of arguments that `set` put on line `line` of its text ("Einstellung 1" on line 2).
+std::string PairName(int line) {
+    return "Einstellung " + std::to_string(line - 1);
+}
+
 }  // namespace
 
 int ExportText(const std::string& file, const std::string& text) {
@@ -111,9 +116,11 @@ int SetSettings(const std::string& file, const std::vector<std::string>& namesAn
     TextImport import = ReadSettingsText(settings, &image, changed);
     for (TextProblem& problem : import.problems) {
         if (problem.line > 1)
-            problem.message =
-                "Einstellung " + std::to_string(problem.line - 1) + ": " + problem.message;
+            problem.message = PairName(problem.line) + ": " + problem.message;
+        if (problem.earlier > 1)
+            problem.message += " (zuerst in " + PairName(problem.earlier) + ").";
         problem.line = 0;
+        problem.earlier = 0;
     }
     if (!Taken(import, "set"))
         return kExitFailure;

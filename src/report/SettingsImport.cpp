@@ -156,8 +156,10 @@ class Builder {
 bool Builder::Claim(int line, int reg, const std::vector<std::size_t>& positions) {
     for (std::size_t index : positions) {
         if (const int owner = Owner(reg, index)) {
-            Problem(line, "Zeichen " + std::to_string(index) + " von " + RegisterName(reg) +
-                              " ist schon in Zeile " + std::to_string(owner) + " bestimmt.");
+            problems_.push_back({line,
+                                 "Zeichen " + std::to_string(index) + " von " + RegisterName(reg) +
+                                     " ist doppelt bestimmt",
+                                 owner});
             return false;
         }
     }
@@ -215,8 +217,8 @@ void Builder::Apply(const ContentLine& line) {
     if (!setting)
         return Problem(line.number, Unnamed(line.text));
     if (const auto [earlier, fresh] = keyLines_.emplace(key, line.number); !fresh) {
-        return Problem(line.number, "„" + key + "“ steht schon in Zeile " +
-                                        std::to_string(earlier->second) + ".");
+        return problems_.push_back(
+            {line.number, "„" + key + "“ steht doppelt im Text", earlier->second});
     }
     const std::string words = report_detail::WithTrailingBlanks(value);
     const OddCharacterSplit split = SplitOddCharacter(words);
@@ -237,9 +239,9 @@ void Builder::Apply(const ContentLine& line) {
 void Builder::Apply(const RawLine& raw) {
     if (raw.kind == RawLine::Kind::Length) {
         if (const auto [earlier, fresh] = lengthLines_.emplace(raw.reg, raw.number); !fresh) {
-            return Problem(raw.number, "Die Länge von " + RegisterName(raw.reg) +
-                                           " steht schon in Zeile " +
-                                           std::to_string(earlier->second) + ".");
+            return problems_.push_back(
+                {raw.number, "Die Länge von " + RegisterName(raw.reg) + " steht doppelt im Text",
+                 earlier->second});
         }
         lengths_[raw.reg] = raw.length;
         return;

@@ -57,7 +57,10 @@ std::vector<std::string> ImportMessages(const TextImport& import, const std::str
             break;
         }
         messages.push_back(source + (problem.line > 0 ? ":" + std::to_string(problem.line) : "") +
-                           ": " + problem.message);
+                           ": " + problem.message +
+                           (problem.earlier > 0
+                                ? " (zuerst in Zeile " + std::to_string(problem.earlier) + ")."
+                                : ""));
     }
     if (messages.empty() && !import.missing.empty()) {
         std::string named;

@@ -25,6 +25,7 @@ std::string SettingsText(const Register& image);
 struct TextProblem {
     int line = 0;
     std::string message;
+    int earlier = 0;  // the line that named the same thing first, for "(zuerst in Zeile 2)"
 };
 
 struct TextImport {

@@ -392,6 +392,8 @@ TEST_F(CliTest, ExportImportAndSetKeepEveryCharacterTheyDoNotChange) {
 TEST_F(CliTest, RefusedTextsAndSettingsNameEveryLineAndTouchNoFile) {
     const std::string typical = DataFile("typical.rvx2a2");
     const std::string target = (dir / "ziel.rvx2a2").string();
+    const std::string copy = (dir / "kopie.rvx2a2").string();
+    fs::copy_file(typical, copy);
     const std::string bad = (dir / "fehler.txt").string();
     std::ofstream(bad) << "# Orvan 2a/2b Einstellungen, Format 1\n"
                        << "Funkkreiskonfiguration › Funkkreis 2 erlaubt: vielleicht\n"
@@ -412,9 +414,12 @@ TEST_F(CliTest, RefusedTextsAndSettingsNameEveryLineAndTouchNoFile) {
         {{"import", (dir / "fehlt.txt").string(), target}, {"Der Text konnte nicht gelesen"}},
         {{"export", (dir / "fehlt.rvx2a2").string(), target}, {"Die Datei konnte nicht gelesen"}},
         {{"export", DataFile("truncated.rvx2a2"), target}, {"Die Datei konnte nicht gelesen"}},
-        {{"set", typical, "Funkkreis 2 erlaubt", "nein"}, {"set: Einstellung 1: Unbekannte"}},
+        {{"set", copy, "Funkkreis 2 erlaubt", "nein"}, {"set: Einstellung 1: Unbekannte"}},
+        {{"set", copy, "Register 250", "0", "Register 250", "1"},
+         {"set: Einstellung 2: Zeichen 0 von Register 250 ist doppelt bestimmt (zuerst in "
+          "Einstellung 1)."}},
     };
-    const std::string before = Slurp(typical);
+    const std::string before = Slurp(copy);
     for (const Case& c : cases) {
         const CliRun run = Run(c.arguments);
         EXPECT_EQ(run.status, 1) << c.arguments[0];
@@ -424,7 +429,7 @@ TEST_F(CliTest, RefusedTextsAndSettingsNameEveryLineAndTouchNoFile) {
             EXPECT_TRUE(lines[i].starts_with(c.errors[i])) << lines[i];
         EXPECT_FALSE(fs::exists(target)) << c.arguments[0];
     }
-    EXPECT_EQ(Slurp(typical), before);
+    EXPECT_EQ(Slurp(copy), before);
 }
 
 TEST_F(CliTest, UsageErrorsExitWithTwo) {

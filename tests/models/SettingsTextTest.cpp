@@ -225,14 +225,18 @@ TEST(SettingsText, RefusesEveryFaultWithItsLineAndWritesNothing) {
          "Meinten Sie „" + kAllowed + "“?"},
         {kHeader + "\n" + kAllowed + ": vielleicht\n", {3}, "erlaubt: „nein“, „ja“"},
         {kHeader + kLeadTime + ": 5000 ms\n", {2}, "ganze Zahl von 0 bis"},
-        {kHeader + kAllowed + ": ja\n" + kAllowed + ": nein\n", {3}, "steht schon in Zeile 2"},
+        {kHeader + kAllowed + ": ja\n" + kAllowed + ": nein\n",
+         {3},
+         "steht doppelt im Text (zuerst in Zeile 2)."},
         {kHeader + "irgendwas\n", {2}, "nicht die Form"},
         {kHeader + "Register 250 (Zeichen 1-2): 123\n", {2}, "nennt 2 Zeichen, gibt aber 3"},
         {kHeader + "Register 250: 123456789A\n", {2}, "1 bis 9 Zeichen"},
         {kHeader + "Register 250: G0000000\n", {2}, "beginnt nicht mit 0-9 oder A-F"},
         {kHeader + "Register 250: 0\\x0A000000\n", {2}, "Zeilenvorschub"},
         {kHeader + "Register 250: 00\\x4\n", {2}, "keine Registerzeichen"},
-        {kHeader + "Register 250: 0\nRegister 250 (Zeichen 3): 1\n", {3}, "schon in Zeile 2"},
+        {kHeader + "Register 250: 0\nRegister 250 (Zeichen 3): 1\n",
+         {3},
+         "doppelt bestimmt (zuerst in Zeile 2)."},
         {kHeader + "Register 300: 0\n", {2}, "gibt es nicht"},
         {kHeader + "Register 012 (Länge): 12\n", {2}, "Länge"},
         {kHeader + "Register 250: 0\n\xC3(\n", {3}, "UTF-8"},
@@ -249,9 +253,9 @@ TEST(SettingsText, RefusesEveryFaultWithItsLineAndWritesNothing) {
         std::vector<int> lines;
         for (const TextProblem& problem : import.problems)
             lines.push_back(problem.line);
-        EXPECT_EQ(lines, c.lines) << import.problems.front().message;
-        EXPECT_NE(import.problems.front().message.find(c.message), std::string::npos)
-            << import.problems.front().message;
+        const std::string first = ImportMessages(import, "t.txt").front();
+        EXPECT_EQ(lines, c.lines) << first;
+        EXPECT_NE(first.find(c.message), std::string::npos) << first;
         EXPECT_EQ(image.Value(0), "untouched");
     }
 }
