@@ -69,10 +69,19 @@ step "Fuzzing (short runs)"
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DORVAN_FUZZ=ON -DORVAN_GUI=OFF -DORVAN_SIM=OFF \
     -DORVAN_TESTS=OFF >/dev/null
 cmake --build build-fuzz -j"$jobs" --target fuzz_targets
+# The settings text reader starts from the exports of the test files.
+text_seeds=$(mktemp -d)
+for file in tests/data/*.rvx2a2; do
+    build/bin/orvan2a-cli export "$file" "$text_seeds/$(basename "$file" .rvx2a2).txt" 2>/dev/null ||
+        true
+done
 for target in build-fuzz/bin/fuzz_*; do
     corpus=$(mktemp -d)
-    "$target" -max_total_time=20 -rss_limit_mb=2048 "$corpus" 2>&1 | tail -n 2
+    seeds=
+    [ "$(basename "$target")" = fuzz_settings_text ] && seeds=$text_seeds
+    "$target" -max_total_time=20 -rss_limit_mb=2048 "$corpus" $seeds 2>&1 | tail -n 2
     rm -rf "$corpus"
 done
+rm -rf "$text_seeds"
 echo "fuzzing: no crash"
 printf '\nall tests passed in %d:%02d\n' $((SECONDS / 60)) $((SECONDS % 60))

@@ -50,6 +50,7 @@ CVEXA2aDlg::CVEXA2aDlg(MainWindowSetup setup)
       timing_(setup.timing),
       topics_(setup.topics),
       files_(image_, ui_, this),
+      texts_(image_, ui_, this),
       observer_(ui_, this),
       backupFolder_(setup.backupFolder) {
     image_.Reset();
@@ -160,6 +161,11 @@ void CVEXA2aDlg::BuildMenus() {
             [this] { files_.Save(); });
     connect(addItem(fileMenu_, "Speichern &unter ..."), &QAction::triggered, this,
             [this] { files_.SaveAs(); });
+    fileMenu_->addSeparator();
+    connect(addItem(fileMenu_, kExportTextItem), &QAction::triggered, this,
+            [this] { texts_.Export(); });
+    connect(addItem(fileMenu_, kImportTextItem), &QAction::triggered, this,
+            &CVEXA2aDlg::ImportText);
     fileMenu_->addSeparator();
     connect(addItem(fileMenu_, "&Beenden"), &QAction::triggered, this, &CVEXA2aDlg::Exit);
     extras_ = new ExtrasMenu(image_, *trace_, ui_, timing_, currentPort_, this);
@@ -378,6 +384,13 @@ void CVEXA2aDlg::OpenFile() {
 
 void CVEXA2aDlg::OpenBackup() {
     if (!files_.OpenFrom(QString::fromStdString(backupFolder_.string())))
+        return;
+    send_->setEnabled(true);
+    SetTreeEnabled(true);
+}
+
+void CVEXA2aDlg::ImportText() {
+    if (texts_.Import() != SettingsTextCommands::Imported::Complete)
         return;
     send_->setEnabled(true);
     SetTreeEnabled(true);

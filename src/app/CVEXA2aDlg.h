@@ -13,6 +13,7 @@
 
 #include "app/FileCommands.h"
 #include "app/GuiTransferObserver.h"
+#include "app/SettingsTextCommands.h"
 #include "app/Topics.h"
 #include "core/Backups.h"
 #include "core/PortFolder.h"
@@ -91,6 +92,7 @@ class CVEXA2aDlg : public QDialog {
 
     void OpenFile();
     void OpenBackup();
+    void ImportText();
     void Exit();
     void KeepBackup(const TransferOutcome& outcome);
 
@@ -111,6 +113,7 @@ class CVEXA2aDlg : public QDialog {
     Timing timing_;
     std::span<const Topic> topics_;
     FileCommands files_;
+    SettingsTextCommands texts_;
     GuiTransferObserver observer_;
 
     std::string currentPort_;

@@ -7,6 +7,7 @@
 
 #include "cli/CliObserver.h"
 #include "cli/ImageCommands.h"
+#include "cli/TextCommands.h"
 #include "core/Backups.h"
 #include "core/FileAccess.h"
 #include "core/RegisterFile.h"
@@ -37,6 +38,18 @@ constexpr const char* kUsage =
     "  orvan2a-cli show DATEI                Einstellungen einer Registerdatei in Worten\n"
     "  orvan2a-cli diff DATEI1 DATEI2        Unterschiede zweier Registerdateien\n"
     "  orvan2a-cli backups                   Sicherungskopien auflisten, die neueste zuletzt\n"
+    "  orvan2a-cli export DATEI [TEXT]       Einstellungen als Text, nach TEXT oder zur Ausgabe\n"
+    "  orvan2a-cli import [--base BASIS] TEXT DATEI\n"
+    "                                        Registerdatei aus einem Text bauen; mit --base\n"
+    "                                        nur die genannten Einstellungen von BASIS ändern\n"
+    "  orvan2a-cli set DATEI NAME WERT [NAME WERT ...]\n"
+    "                                        Einstellungen einer Registerdatei ändern\n"
+    "NAME ist der Name aus export und show, etwa \"Tastenfunktionen › PTT › FMS Kennung\"\n"
+    "(\">\" statt \"›\" geht auch). Eine Flotte aus einer Vorlage programmieren:\n"
+    "  orvan2a-cli export vorlage.rvx2a2 vorlage.txt\n"
+    "  cp vorlage.rvx2a2 wagen7.rvx2a2\n"
+    "  orvan2a-cli set wagen7.rvx2a2 \"Tastenfunktionen > PTT > FMS Kennung\" 1234567890\n"
+    "  orvan2a-cli send --verify COM3 wagen7.rvx2a2\n"
     "diff, verify und send --verify enden mit 0 (gleich), 1 (verschieden) oder 2 (Fehler).\n"
     "--trace PROTOKOLL zeichnet jedes gesendete und empfangene Byte in PROTOKOLL auf.\n"
     "Jedes mit read, send oder factory-reset übertragene Abbild wird als Sicherungskopie\n"
@@ -232,6 +245,14 @@ int Run(int argc, char** argv) {
         return ShowFile(argv[2]);
     if (command == "diff" && argc == 4)
         return DiffFiles(argv[2], argv[3]);
+    if (command == "export" && (argc == 3 || argc == 4))
+        return ExportText(argv[2], argc == 4 ? argv[3] : "");
+    if (command == "import" && argc == 4)
+        return ImportText(argv[2], "", argv[3]);
+    if (command == "import" && argc == 6 && std::strcmp(argv[2], "--base") == 0)
+        return ImportText(argv[4], argv[3], argv[5]);
+    if (command == "set" && argc >= 5 && argc % 2 == 1)
+        return SetSettings(argv[2], std::vector<std::string>(argv + 3, argv + argc));
     Register image(std::make_unique<TracingPort>(MakeSystemPort(), trace));
     if (command == "ports" && argc == 2)
         return ListPorts(image);

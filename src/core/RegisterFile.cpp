@@ -123,6 +123,14 @@ std::string RegisterFileText(const Register& image) {
     return FormatFile(upper);
 }
 
+std::string RegisterFileTextAsStored(const Register& image) {
+    Values values;
+    for (int n = 0; n < kRegisterCount; ++n) {
+        values[n] = image.Value(n);
+    }
+    return FormatFile(values);
+}
+
 FileResult SaveToFile(Register& image) {
     if (image.fileName.empty()) {
         return Failed("Kein Dateiname angegeben");

@@ -20,6 +20,9 @@ struct FileResult {
 
 // The image as a register file holds it: header and 300 lines, values in upper case.
 std::string RegisterFileText(const Register& image);
+// The same with every value as it stands, lower-case letters included: a file built from a
+// settings text comes back byte for byte.
+std::string RegisterFileTextAsStored(const Register& image);
 
 // Writes the image to image.fileName atomically (temporary file, sync, rename); upper-cases the
 // values in the image. The previous file survives any failure.

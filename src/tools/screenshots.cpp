@@ -25,7 +25,9 @@
 #include "app/CVEXA2aDlg.h"
 #include "app/EinzelnesRegister.h"
 #include "app/SettingsReport.h"
+#include "app/SettingsTextCommands.h"
 #include "app/ShellTexts.h"
+#include "app/Textfehler.h"
 #include "app/Vergleich.h"
 #include "app/VersionText.h"
 #include "link/DeviceMessages.h"
@@ -55,6 +57,7 @@
 #include "procedures/Eingangsverstaerkung.h"
 #include "procedures/HSErkennung.h"
 #include "procedures/PotiAbgleich.h"
+#include "report/SettingsText.h"
 #include "sim/SimulatedUnit.h"
 #include "ui/QtUserInterface.h"
 
@@ -308,6 +311,36 @@ int main(int argc, char** argv) {
     save->resize(760, 440);
     camera.Take(*save, "save-dialog");
 
+    // Settings as text: the export's save dialog, the import's open dialog, and a refused text.
+    QFile text(QDir(ports.path()).filePath("leitstelle-nord.txt"));
+    text.open(QIODevice::WriteOnly);
+    text.write(QByteArray::fromStdString(SettingsText(window.Image())));
+    text.close();
+    auto exportText = MakeFileDialog(
+        nullptr, {true, kExportTextTitle, kTextFilter, "txt", ports.path(), "leitstelle-nord.txt"});
+    exportText->setOption(QFileDialog::DontUseNativeDialog);
+    exportText->resize(760, 440);
+    camera.Take(*exportText, "text-exportieren");
+    auto importText =
+        MakeFileDialog(nullptr, {false, kImportTextTitle, kTextFilter, "txt", ports.path()});
+    importText->setOption(QFileDialog::DontUseNativeDialog);
+    importText->resize(760, 440);
+    camera.Take(*importText, "text-importieren");
+    Register refused;
+    const std::vector<std::string> problems = ImportMessages(
+        ReadSettingsText(std::string(kSettingsTextHeader) +
+                             "\nFunkkreiskonfiguration › Funkkreis 2 erlaubt: jein\n"
+                             "Funkkreiskonfiguration › Funkkreis 9 erlaubt: ja\n"
+                             "Sendereinstellungen › Vortastzeit ohne NF in ms: 12 ms\n"
+                             "Register 250 (Zeichen 1-2): 123\n",
+                         &window.Image(), refused),
+        "wagen7.txt");
+    QStringList lines;
+    for (const std::string& problem : problems)
+        lines << QString::fromStdString(problem);
+    Textfehler textProblems(lines);
+    camera.Take(textProblems, "text-fehler");
+
     TakeProcedures(camera, window.Image(), unit, silent);
 
     camera.TakeMessage("help", kHelpCaption, kMainHelpText, MessageIcon::Information);
@@ -332,11 +365,12 @@ int main(int argc, char** argv) {
                            "Kein Speicherplatz auf dem Datenträger",
                        MessageIcon::Warning);
     for (QMenu* menu : window.findChildren<QMenu*>()) {
-        if (menu->title() == kExtrasMenuTitle) {
-            // Shown without a popup, a menu keeps the size it had before its entries were added.
-            menu->adjustSize();
+        // Shown without a popup, a menu keeps the size it had before its entries were added.
+        menu->adjustSize();
+        if (menu->title() == kExtrasMenuTitle)
             camera.Take(*menu, "menu-extras");
-        }
+        if (menu->title() == "&Datei")
+            camera.Take(*menu, "menu-datei");
     }
     return camera.Ok() ? 0 : 1;
 }

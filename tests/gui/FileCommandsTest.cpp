@@ -36,7 +36,8 @@ TEST_F(FileCommandsTest, MenuHoldsItsItemsInOrder) {
         if (!action->isSeparator())
             items << action->text();
     EXPECT_EQ(items, (QStringList{"&Neu", "Ö&ffnen ...", "Sicherungen öffnen...", "&Speichern ",
-                                  "Speichern &unter ...", "&Beenden"}));
+                                  "Speichern &unter ...", "Als Text e&xportieren...",
+                                  "Text &importieren...", "&Beenden"}));
 }
 
 TEST_F(FileCommandsTest, NewDiscardsChangesWithoutAskingAndKeepsTheButtons) {

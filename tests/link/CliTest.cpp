@@ -399,11 +399,88 @@ TEST_F(CliTest, SendVerifyCatchesAWriteTheUnitStoredWrongly) {
               std::vector<std::string>{"Funkkreiskonfiguration › Funkkreis 1 erlaubt: ja → nein"});
 }
 
+// A fleet from one template: export once, set per unit; each step leaves the rest as it was.
+TEST_F(CliTest, ExportImportAndSetKeepEveryCharacterTheyDoNotChange) {
+    const std::string typical = DataFile("typical.rvx2a2");
+    const std::string text = (dir / "vorlage.txt").string();
+    const CliRun toStdout = Run({"export", typical});
+    ASSERT_EQ(Run({"export", typical, text}).status, 0);
+    EXPECT_EQ(Slurp(text), toStdout.out);
+    EXPECT_TRUE(toStdout.out.starts_with("# Orvan 2a/2b Einstellungen, Format 1\n"));
+
+    const std::string unit = (dir / "wagen7.rvx2a2").string();
+    ASSERT_EQ(Run({"import", text, unit}).status, 0);
+    EXPECT_EQ(Slurp(unit), Slurp(typical));
+    const CliRun set = Run({"set", unit, "Tastenfunktionen > PTT > FMS Kennung", "1234567890",
+                            "Funkkreiskonfiguration › Funkkreis 2 erlaubt", "nein"});
+    ASSERT_EQ(set.status, 0) << set.err;
+    const CliRun diff = Run({"diff", typical, unit});
+    ASSERT_EQ(Lines(diff.out).size(), 2u) << diff.out;
+    EXPECT_EQ(Lines(diff.out)[0], "Funkkreiskonfiguration › Funkkreis 2 erlaubt: ja → nein");
+    EXPECT_TRUE(Lines(diff.out)[1].starts_with(
+        "Tastenfunktionen › PTT › FMS Kennung: 0000000000 (0:, 0: Sachsen, Ort 00, Fahrzeug 0000, "
+        "Status 0, TKI 1, Baustufe 1) → 1234567890"));
+
+    std::ofstream(dir / "teil.txt") << "# Orvan 2a/2b Einstellungen, Format 1\r\n"
+                                    << "Funkkreiskonfiguration › Funkkreis 2 erlaubt: nein\r\n";
+    const std::string partial = (dir / "teil.rvx2a2").string();
+    ASSERT_EQ(Run({"import", "--base", typical, (dir / "teil.txt").string(), partial}).status, 0);
+    EXPECT_EQ(Lines(Run({"diff", typical, partial}).out),
+              std::vector<std::string>{"Funkkreiskonfiguration › Funkkreis 2 erlaubt: ja → nein"});
+}
+
+TEST_F(CliTest, RefusedTextsAndSettingsNameEveryLineAndTouchNoFile) {
+    const std::string typical = DataFile("typical.rvx2a2");
+    const std::string target = (dir / "ziel.rvx2a2").string();
+    const std::string copy = (dir / "kopie.rvx2a2").string();
+    fs::copy_file(typical, copy);
+    const std::string bad = (dir / "fehler.txt").string();
+    std::ofstream(bad) << "# Orvan 2a/2b Einstellungen, Format 1\n"
+                       << "Funkkreiskonfiguration › Funkkreis 2 erlaubt: vielleicht\n"
+                       << "# Kommentar\n"
+                       << "Funkkreiskonfiguration › Funkkreis 9 erlaubt: ja\n";
+    std::ofstream(dir / "teil.txt") << "# Orvan 2a/2b Einstellungen, Format 1\n"
+                                    << "Funkkreiskonfiguration › Funkkreis 2 erlaubt: nein\n";
+    struct Case {
+        std::vector<std::string> arguments;
+        std::vector<std::string> errors;  // the start of each line on stderr
+    } const cases[] = {
+        {{"import", "--base", typical, bad, target},
+         {bad + ":2: Funkkreiskonfiguration › Funkkreis 2 erlaubt: „vielleicht“",
+          bad + ":4: Unbekannte Einstellung"}},
+        {{"import", (dir / "teil.txt").string(), target},
+         {(dir / "teil.txt").string() + ": Der Text bestimmt nicht jedes Zeichen",
+          "Ein Text, der nur einige"}},
+        {{"import", (dir / "fehlt.txt").string(), target}, {"Der Text konnte nicht gelesen"}},
+        {{"export", (dir / "fehlt.rvx2a2").string(), target}, {"Die Datei konnte nicht gelesen"}},
+        {{"export", DataFile("truncated.rvx2a2"), target}, {"Die Datei konnte nicht gelesen"}},
+        {{"set", copy, "Funkkreis 2 erlaubt", "nein"}, {"set: Einstellung 1: Unbekannte"}},
+        {{"set", copy, "Register 250", "0", "Register 250", "1"},
+         {"set: Einstellung 2: Zeichen 0 von Register 250 ist doppelt bestimmt (zuerst in "
+          "Einstellung 1)."}},
+    };
+    const std::string before = Slurp(copy);
+    for (const Case& c : cases) {
+        const CliRun run = Run(c.arguments);
+        EXPECT_EQ(run.status, 1) << c.arguments[0];
+        const std::vector<std::string> lines = Lines(run.err);
+        ASSERT_EQ(lines.size(), c.errors.size()) << run.err;
+        for (std::size_t i = 0; i < lines.size(); ++i)
+            EXPECT_TRUE(lines[i].starts_with(c.errors[i])) << lines[i];
+        EXPECT_FALSE(fs::exists(target)) << c.arguments[0];
+    }
+    EXPECT_EQ(Slurp(copy), before);
+}
+
 TEST_F(CliTest, UsageErrorsExitWithTwo) {
     EXPECT_EQ(Run({}).status, 2);
     EXPECT_EQ(Run({"read", "COM1"}).status, 2);
     EXPECT_EQ(Run({"erase", "COM1", "x"}).status, 2);
     EXPECT_EQ(Run({"--trace", "t.txt"}).status, 2);
+    EXPECT_EQ(Run({"export"}).status, 2);
+    EXPECT_EQ(Run({"import", "t.txt"}).status, 2);
+    EXPECT_EQ(Run({"import", "--basis", "a", "t.txt", "b"}).status, 2);
+    EXPECT_EQ(Run({"set", "a.rvx2a2", "Name"}).status, 2);
     const CliRun help = Run({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("factory-reset"), std::string::npos);

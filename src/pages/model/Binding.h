@@ -33,9 +33,14 @@ struct Bound {
 
     // In place; a short register is padded with "0" up to the position first.
     void WriteTo(Register& image) const { image.ReplaceChars(at.reg, at.index, value.Stored()); }
-    // The setting in the catalogue: the characters WriteTo writes, its name, its value in words.
+    // The setting in the catalogue: the characters WriteTo writes, its name, its value in words
+    // and how words become characters again.
     NamedSetting Entry() const {
-        return {{}, name, value.Words(), {{at.reg, at.index, value.Stored().size()}}};
+        return {{},
+                name,
+                value.Words(),
+                {{at.reg, at.index, value.Stored().size()}},
+                [encoding = value](std::string_view words) { return encoding.ReadWords(words); }};
     }
 };
 

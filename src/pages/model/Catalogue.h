@@ -17,15 +17,19 @@
 // so the list names exactly the characters the page writes. Arrays of bindings (per circuit)
 // list in circuit order. A binding type of a page's own (a text split over several registers)
 // joins in by offering the same two members as Bound<>: WriteTo(Register&) and Entry(), whose
-// chars name every piece it writes. A page is listed for the whole image by adding its line to
-// the table in PageCatalogue.cpp, in the order of the configuration tree.
+// chars name every piece it writes and whose read turns words back into those characters. A page is
+// listed for the whole image by adding its line to the table in PageCatalogue.cpp, in the order of
+// the configuration tree.
 
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <tuple>
 #include <vector>
+
+#include "pages/model/Words.h"
 
 namespace orvan {
 
@@ -42,6 +46,9 @@ struct NamedSetting {
     std::string name;              // "BUSY Ausgang Funkkreis 2"
     std::string words;             // "BUSY aktiv bei TX aktiv"
     std::vector<CharRange> chars;  // one range, or one per register a split value spans
+    // The inverse of the words: what OK writes for a value in the page's words (without the
+    // " (gespeichert: x)" note).
+    std::function<WordsReading(std::string_view words)> read;
 };
 
 namespace catalogue_detail {

@@ -27,6 +27,13 @@ std::string ChoiceCode::Words() const {
     return RawCharacters(Stored());
 }
 
+WordsReading ChoiceCode::ReadWords(std::string_view words) const {
+    std::string codes;
+    for (const ChoiceOption& option : table_.options)
+        codes += option.code;
+    return ReadOneOf(words, codes, [this](char code) { return ChoiceCode(code, table_); });
+}
+
 void ChoiceCode::Choose(std::size_t option) {
     if (option >= table_.options.size())
         throw std::out_of_range("no such option");

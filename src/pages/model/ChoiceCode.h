@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "pages/model/Words.h"
+
 namespace orvan {
 
 // One option of a radio group or a drop-down list: the stored code and the shown text.
@@ -44,6 +46,8 @@ class ChoiceCode {
     // The text of the code's own option; a code that is no option as its raw character, also
     // where the page shows a fallback for it.
     std::string Words() const;
+    // An option's text back to its code.
+    WordsReading ReadWords(std::string_view words) const;
 
   private:
     ChoiceTable table_;

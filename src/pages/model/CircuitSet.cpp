@@ -32,6 +32,10 @@ std::string CircuitSet::Stored() const {
     return std::string(1, HexDigitChar(bits_));
 }
 
+WordsReading CircuitSet::ReadWords(std::string_view words) const {
+    return ReadOneOf(words, "0123456789ABCDEF", [](char stored) { return CircuitSet(stored); });
+}
+
 std::string CircuitSet::Words() const {
     std::string members;
     for (std::size_t circuit = 0; circuit < kCircuitCount; ++circuit) {

@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <string>
 
+#include "pages/model/Words.h"
+
 namespace orvan {
 
 // Radio circuits are numbered 0 to 3 in code; circuit 0 is "Funkkreis 1".
@@ -20,6 +22,8 @@ class CircuitSet {
     std::string Stored() const;
     // The member circuits, "Funkkreis 1, Funkkreis 3", or "kein Funkkreis".
     std::string Words() const;
+    // The member circuits, as Words() names them, back to their digit.
+    WordsReading ReadWords(std::string_view words) const;
 
   private:
     int bits_;

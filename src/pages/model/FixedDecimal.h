@@ -7,6 +7,8 @@
 #include <utility>
 #include <variant>
 
+#include "pages/model/Words.h"
+
 namespace orvan {
 
 // Normalisers of a decimal field, applied in the order a format lists them.
@@ -63,6 +65,9 @@ class FixedDecimal {
     // characters that OK would not write back as they are named beside it until the text is
     // edited.
     std::string Words() const;
+    // A number in the field's range and step, followed by the unit as Words() shows it; the
+    // characters OK writes for it.
+    WordsReading ReadWords(std::string_view words) const;
 
   private:
     std::string Normalised() const;

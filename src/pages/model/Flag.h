@@ -27,6 +27,10 @@ class Flag {
     // "ja" or "nein"; an odd character read from the image is named beside it, so that two
     // images differing only there do not read alike.
     std::string Words() const;
+    // "ja" or "nein" back to "1" or "0".
+    WordsReading ReadWords(std::string_view words) const {
+        return ReadOneOf(words, "01", [](char stored) { return Flag(stored); });
+    }
 
   private:
     bool on_;

@@ -30,6 +30,11 @@ class FlagChoice {
 
     std::string Stored() const { return flag_.Stored(); }
     std::string Words() const;
+    WordsReading ReadWords(std::string_view words) const {
+        return ReadOneOf(words, "01", [this](char stored) {
+            return FlagChoice(stored, *options_, Flag::Reading::OnlyOneIsOn);
+        });
+    }
 
   private:
     const OptionPair* options_;

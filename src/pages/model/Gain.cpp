@@ -51,6 +51,21 @@ std::string Gain::Stored() const {
     return PadLeftZeros(std::to_string(gain->Count() + kZeroCode), kWidth);
 }
 
+WordsReading Gain::ReadWords(std::string_view words) const {
+    constexpr std::string_view kUnit = " dB";
+    const std::string allowed = "Zahl von " + kLowest.Text() + " bis " + kHighest.Text() +
+                                " in Schritten von 0.1, gefolgt von „dB“";
+    if (!words.ends_with(kUnit))
+        return Refused(words, allowed);
+    const std::string_view number = words.substr(0, words.size() - kUnit.size());
+    const std::optional<Tenths::Reading> reading = Tenths::Parse(number);
+    if (!reading || reading->rounded || reading->value < kLowest || reading->value > kHighest)
+        return Refused(words, allowed);
+    Gain typed = *this;
+    typed.SetText(std::string(number));
+    return {typed.Stored(), {}};
+}
+
 std::string Gain::Words() const {
     const std::optional<Tenths> gain = NormalisedGain(text_);
     std::string words = (gain ? gain->Text() : RawCharacters(text_)) + " dB";

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "pages/model/Tenths.h"
+#include "pages/model/Words.h"
 
 namespace orvan {
 
@@ -31,6 +32,8 @@ class Gain {
     std::string Stored() const;
     // "1.5 dB", and the characters read where they are not what OK writes back.
     std::string Words() const;
+    // "-6" to "19.5" in steps of 0.1, followed by " dB"; the three digits OK writes for it.
+    WordsReading ReadWords(std::string_view words) const;
 
   private:
     std::string read_;

@@ -20,6 +20,10 @@ void KeyCircuits::SetCircuit(std::size_t circuit, bool member) {
     read_ = Stored().front();
 }
 
+WordsReading KeyCircuits::ReadWords(std::string_view words) const {
+    return ReadOneOf(words, "0123456789ABCDEF", [](char stored) { return KeyCircuits(stored); });
+}
+
 std::string KeyCircuits::Words() const {
     // Whatever the boxes showed, an empty set sends on the active circuits.
     if (Stored() == "0")

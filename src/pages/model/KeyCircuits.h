@@ -23,6 +23,7 @@ class KeyCircuits {
     std::string Stored() const { return circuits_.Stored(); }
     // "auf aktuellen Kreis", or the chosen circuits as a circuit set names them.
     std::string Words() const;
+    WordsReading ReadWords(std::string_view words) const;
 
   private:
     CircuitSet circuits_;

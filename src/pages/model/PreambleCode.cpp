@@ -51,6 +51,10 @@ std::string PreambleCode::Stored() const {
     return std::string(1, static_cast<char>('0' + 2 * preamble_ + finalBit_));
 }
 
+WordsReading PreambleCode::ReadWords(std::string_view words) const {
+    return ReadOneOf(words, "0123", [](char stored) { return PreambleCode(stored); });
+}
+
 std::string PreambleCode::Words() const {
     return WithOddCharacter(std::string(kPreambleOptions[preamble_].text) + ", " +
                                 std::string(kFinalBitOptions[finalBit_].text),

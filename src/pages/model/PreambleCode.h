@@ -5,6 +5,7 @@
 #include <string>
 
 #include "pages/model/ChoiceCode.h"
+#include "pages/model/Words.h"
 
 namespace orvan {
 
@@ -28,6 +29,7 @@ class PreambleCode {
     std::string Stored() const;
     // "Richtlinien-Vorlauf, Schlussbit = 1".
     std::string Words() const;
+    WordsReading ReadWords(std::string_view words) const;
 
   private:
     std::size_t preamble_;

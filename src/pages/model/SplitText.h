@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <span>
 #include <string>
 #include <vector>
@@ -17,10 +18,11 @@ struct SplitText {
     std::string text;  // the characters in the order of the pieces
     std::string name;
     std::string words;
+    std::function<WordsReading(std::string_view words)> read;  // what OK writes for words
 
     // Each piece in place; a text shorter than the pieces is filled with "0", a longer one cut.
     void WriteTo(Register& image) const;
-    NamedSetting Entry() const { return {{}, name, words, pieces}; }
+    NamedSetting Entry() const { return {{}, name, words, pieces, read}; }
 };
 
 // The characters of the pieces in turn; a value that ends early reads as "0" there.

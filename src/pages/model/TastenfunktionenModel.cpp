@@ -72,6 +72,23 @@ std::string StoredText(std::string_view text) {
     return PadRightZeros(ToUpperAscii(text), kFmsLength);
 }
 
+// What OK stores for a text typed into a field that holds limit characters; the words may
+// carry the fields of an FMS text after the text.
+std::function<WordsReading(std::string_view)> TextReader(std::size_t limit) {
+    return [limit](std::string_view words) -> WordsReading {
+        // A full text that OK would keep as it stands reads back so, even one the page would
+        // not let anybody type.
+        const std::optional<std::string> whole = CharactersFromRaw(words);
+        if (whole && whole->size() == limit && ToUpperAscii(*whole) == *whole)
+            return {StoredText(*whole), {}};
+        const std::optional<std::string> text =
+            CharactersFromRaw(words.substr(0, words.find(" (")));
+        if (!text || text->size() > limit || !IsHexText(ToUpperAscii(*text)))
+            return Refused(words, "bis zu " + std::to_string(limit) + " Hexadezimalziffern");
+        return {StoredText(*text), {}};
+    };
+}
+
 // An FMS text with its fields in words.
 std::string FmsWords(const std::string& stored) {
     const std::string fields = DetailFMSModel::Describe(stored);
@@ -212,7 +229,7 @@ std::vector<NamedSetting> TastenfunktionenModel::Settings() const {
 SplitText TastenfunktionenModel::IdentificationBinding() const {
     const std::string stored = StoredText(TextOf(Text::Identification));
     return {IdentificationPieces(), stored, SettingName({kPttGroup, "FMS Kennung:"}),
-            WithOddCharacter(FmsWords(stored), identification_, stored)};
+            WithOddCharacter(FmsWords(stored), identification_, stored), TextReader(kFmsLength)};
 }
 
 SplitText TastenfunktionenModel::KeyTextBinding(std::size_t key) const {
@@ -222,11 +239,13 @@ SplitText TastenfunktionenModel::KeyTextBinding(std::size_t key) const {
     if (function == kSendSequence) {
         return {SequencePieces(key), stored, SettingName({kKeyGroups[key], kSequenceCaption}),
                 WithOddCharacter(RawCharacters(stored.substr(0, kSequenceLength)), callKey.sequence,
-                                 stored)};
+                                 stored),
+                TextReader(kSequenceLength)};
     }
     const std::string words = function == kSendTelegram ? FmsWords(stored) : RawCharacters(stored);
     return {TelegramPieces(key), stored, SettingName({kKeyGroups[key], kTelegramCaption}),
-            WithOddCharacter(words, callKey.telegram, stored)};
+            WithOddCharacter(words, callKey.telegram, stored),
+            TextReader(TextEnabled(key) ? Limit(KeyText(key)) : kFmsLength)};
 }
 
 HelpText TastenfunktionenModel::Help() {

@@ -47,6 +47,10 @@ std::string ActivationCode::Words() const {
            (addsCircuit_ ? "Neuen Kreis zusätzlich an" : "Nur neuen Kreis an");
 }
 
+WordsReading ActivationCode::ReadWords(std::string_view words) const {
+    return ReadOneOf(words, "01234567", [](char stored) { return ActivationCode(stored); });
+}
+
 NotificationCode::NotificationCode(char stored) : read_(stored) {
     if (stored >= '0' && stored <= '3')
         bits_ = stored - '0';
@@ -81,6 +85,10 @@ std::string NotificationCode::Words() const {
         return RawCharacters(Stored());
     return std::string(*LedBlinks() ? "Squelch-LED blinkt" : "Squelch-LED blinkt nicht") + ", " +
            (*WakeUpTone() ? "Weckton" : "kein Weckton");
+}
+
+WordsReading NotificationCode::ReadWords(std::string_view words) const {
+    return ReadOneOf(words, "0123", [](char stored) { return NotificationCode(stored); });
 }
 
 }  // namespace orvan

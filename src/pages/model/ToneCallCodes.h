@@ -4,6 +4,7 @@
 #include <string>
 
 #include "pages/model/ChoiceCode.h"
+#include "pages/model/Words.h"
 
 namespace orvan {
 
@@ -28,6 +29,7 @@ class ActivationCode {
     std::string Stored() const;
     // "Nur wenn kein TX, Neuen Kreis zusätzlich an"; an odd digit as it stands.
     std::string Words() const;
+    WordsReading ReadWords(std::string_view words) const;
 
   private:
     char read_;
@@ -52,6 +54,7 @@ class NotificationCode {
     std::string Stored() const;
     // "Squelch-LED blinkt, kein Weckton"; an odd character as it stands.
     std::string Words() const;
+    WordsReading ReadWords(std::string_view words) const;
 
   private:
     static constexpr int kWakeUpTone = 1;

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "core/TextFunctions.h"
+
 namespace orvan {
 
 namespace {
@@ -54,7 +56,7 @@ std::string RawCharacters(std::string_view chars) {
     std::string raw;
     for (char c : chars) {
         const auto byte = static_cast<unsigned char>(c);
-        if (byte >= 0x20 && byte < 0x7F) {
+        if (byte >= 0x20 && byte < 0x7F && c != '\\') {
             raw += c;
             continue;
         }
@@ -65,10 +67,46 @@ std::string RawCharacters(std::string_view chars) {
     return raw;
 }
 
+std::optional<std::string> CharactersFromRaw(std::string_view text) {
+    std::string chars;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte < 0x20 || byte >= 0x7F)
+            return std::nullopt;
+        if (text[i] != '\\') {
+            chars += text[i];
+            continue;
+        }
+        const std::string_view escape = text.substr(i, 4);
+        if (escape.size() < 4 || escape[1] != 'x' || !IsHexText(escape.substr(2)))
+            return std::nullopt;
+        chars += static_cast<char>(HexDigitValue(escape[2]) * 16 + HexDigitValue(escape[3]));
+        i += 3;
+    }
+    return chars;
+}
+
 std::string WithOddCharacter(std::string words, std::string_view read, std::string_view normal) {
     if (read != normal)
         words += " (gespeichert: " + RawCharacters(read) + ")";
     return words;
+}
+
+}  // namespace orvan
+
+namespace orvan {
+
+OddCharacterSplit SplitOddCharacter(std::string_view value) {
+    constexpr std::string_view kNote = " (gespeichert: ";
+    const std::size_t note = value.rfind(kNote);
+    if (note == std::string_view::npos || !value.ends_with(')'))
+        return {value, std::nullopt};
+    const std::size_t from = note + kNote.size();
+    return {value.substr(0, note), CharactersFromRaw(value.substr(from, value.size() - 1 - from))};
+}
+
+WordsReading Refused(std::string_view words, const std::string& allowed) {
+    return {{}, "„" + std::string(words) + "“ ist kein gültiger Wert; erlaubt: " + allowed};
 }
 
 }  // namespace orvan
