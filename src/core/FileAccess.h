@@ -9,8 +9,14 @@
 
 namespace orvan {
 
-// File names travel through the program as UTF-8 text.
-std::filesystem::path PathFromText(const std::string& text);
+// File names travel through the program as UTF-8 text; these two are the only ways between that
+// text and a path. On Windows std::filesystem converts narrow text through the ANSI code page and
+// throws on what that page lacks; these never throw.
+// Text that is not UTF-8 names no file on Windows: then the path is empty and error is
+// illegal_byte_sequence. On POSIX a file name is any bytes.
+std::filesystem::path PathFromText(const std::string& text, std::error_code& error);
+// For messages and lists; on Windows a lone surrogate in the name shows as U+FFFD.
+std::string TextFromPath(const std::filesystem::path& path);
 
 struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
