@@ -101,8 +101,14 @@ TEST(UnicodePaths, LoneSurrogateShowsAsReplacementCharacter) {
         {{u'x', 0xD83D}, "x\uFFFD"},
         {{0xDC00, 0xD800}, "\uFFFD\uFFFD"},
     };
-    for (const auto& row : rows)
+    for (const auto& row : rows) {
         EXPECT_EQ(Utf8FromUtf16(row.utf16), row.utf8) << row.utf8;
+#ifdef _WIN32
+        // Windows allows such a file name; showing it must not throw.
+        EXPECT_EQ(TextFromPath(fs::path(std::wstring(row.utf16.begin(), row.utf16.end()))),
+                  row.utf8);
+#endif
+    }
 }
 
 // The backup folder of a user with an umlaut; on Windows from the wide environment.
@@ -111,21 +117,23 @@ TEST(UnicodePaths, BackupFolderOfAUserWithAnUmlaut) {
     const char* variable = "LOCALAPPDATA";
     const std::string home = "C:\\Users\\Jürgen Weiß\\AppData\\Local";
     const std::string expected = home + "\\orvan2a\\Sicherungen";
-    const auto set = [](const std::string& value) {
-        const std::u16string wide = *Utf16FromUtf8(value);
-        _wputenv_s(L"LOCALAPPDATA", std::wstring(wide.begin(), wide.end()).c_str());
-    };
+    const wchar_t* before = _wgetenv(L"LOCALAPPDATA");
+    const std::wstring saved = before != nullptr ? before : L"";
+    _wputenv_s(L"LOCALAPPDATA", L"C:\\Users\\J\u00FCrgen Wei\u00DF\\AppData\\Local");
 #else
     const char* variable = "XDG_DATA_HOME";
     const std::string home = "/home/jürgen/.local/share";
     const std::string expected = home + "/orvan2a/Sicherungen";
-    const auto set = [variable](const std::string& value) { setenv(variable, value.c_str(), 1); };
-#endif
     const std::string saved = EnvironmentText(variable);
-    set(home);
+    setenv(variable, home.c_str(), 1);
+#endif
     EXPECT_EQ(EnvironmentText(variable), home);
     EXPECT_EQ(TextFromPath(DefaultBackupFolder()), expected);
-    set(saved);
+#ifdef _WIN32
+    _wputenv_s(L"LOCALAPPDATA", saved.c_str());
+#else
+    setenv(variable, saved.c_str(), 1);
+#endif
 }
 
 }  // namespace

@@ -47,18 +47,14 @@ check "  and leaves its backup under $wine_user's %LOCALAPPDATA%" \
 wine_cli show show "$(windows_path "$umlauts")"
 check "show prints the Linux tool's text, umlauts intact" \
     cmp -s <(tr -d '\r' <"$work/show.out") "$work/linux-show.out"
-# In a console (a pseudo-terminal) the console's code page decodes the bytes; the old page is back
-# afterwards.
+# In a console (here a pseudo-terminal) the console's output code page decodes the bytes. (Wine
+# keeps that page per process, so whether the tool gives the old one back shows only on Windows.)
 export wine_bin cli_windows umlauts_windows
 cli_windows=$(windows_path "$cli_exe") umlauts_windows=$(windows_path "$umlauts")
 script -qec 'stty cols 1000; "$wine_bin" "$cli_windows" show "$umlauts_windows"' /dev/null \
     </dev/null >"$work/console-show.out" 2>&1
 check "  also in a console" cmp -s <(sed 's/\x1b\[[?0-9;]*[a-zA-Z]//g' "$work/console-show.out" |
     tr -d '\r') "$work/linux-show.out"
-script -qec '"$wine_bin" cmd /c "chcp & $cli_windows --help >nul & chcp"' /dev/null \
-    </dev/null >"$work/console-page.out" 2>&1
-pages=$(grep -o 'page: [0-9]*' "$work/console-page.out" | uniq -c | awk '{print $1}')
-check "  whose code page is the same after the run" [ "$pages" = 2 ]
 
 # Two images that differ from the factory one and from each other.
 sed -e 's/^R013 .*/R013 00712300\r/' -e 's/^R150 .*/R150 ABCDEF01\r/' "$work/linux.rvx2a2" >"$work/first.rvx2a2"
