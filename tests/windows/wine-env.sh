@@ -31,7 +31,8 @@ wine_user=jürgen
 # fresh prefix under $work.
 wine_start() {
     export WINEPREFIX="$work/prefix" HOME="$work/home" WINEDEBUG=-all
-    export USER="$wine_user" LOGNAME="$wine_user"
+    # Wine reads $USER in the locale's character set; without UTF-8 it makes no profile at all.
+    export USER="$wine_user" LOGNAME="$wine_user" LC_ALL=C.UTF-8
     local_app_data="$WINEPREFIX/drive_c/users/$wine_user/AppData/Local"
     export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
     mkdir -p "$HOME"
