@@ -24,6 +24,7 @@
 #include "app/PortSelector.h"
 #include "app/ShellTexts.h"
 #include "app/VersionText.h"
+#include "core/FileAccess.h"
 #include "link/DeviceMessages.h"
 #include "link/FactoryReset.h"
 #include "link/SystemPort.h"
@@ -383,7 +384,7 @@ void CVEXA2aDlg::OpenFile() {
 }
 
 void CVEXA2aDlg::OpenBackup() {
-    if (!files_.OpenFrom(QString::fromStdString(backupFolder_.string())))
+    if (!files_.OpenFrom(QString::fromStdString(TextFromPath(backupFolder_))))
         return;
     send_->setEnabled(true);
     SetTreeEnabled(true);
@@ -432,7 +433,7 @@ void CVEXA2aDlg::KeepBackup(const TransferOutcome& outcome) {
         return;
     ui_.ShowMessage(this, {},
                     QString(kBackupFailedText) + "\n" +
-                        QString::fromStdString(backup.path.string()) + "\n" +
+                        QString::fromStdString(TextFromPath(backup.path)) + "\n" +
                         QString::fromStdString(backup.reason),
                     MessageIcon::Warning, MessageButtons::Ok);
 }

@@ -54,9 +54,8 @@ bool ExtrasCommands::WriteReport() {
     if (chosen.isEmpty())
         return false;
     const QByteArray pdf = SettingsReportPdf(image_, QDateTime::currentDateTime());
-    const std::error_code error = ReplaceFileAtomically(
-        PathFromText(chosen.toStdString()), std::string_view(pdf.constData(), pdf.size()));
-    if (error) {
+    if (const std::error_code error = ReplaceNamedFileAtomically(
+            chosen.toStdString(), std::string_view(pdf.constData(), pdf.size()))) {
         ui_.ShowMessage(parent_, kErrorCaption,
                         FailureText(kReportFailedText, chosen,
                                     GermanReason(error, "Der Ordner ist nicht vorhanden.")),

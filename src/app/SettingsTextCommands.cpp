@@ -27,15 +27,9 @@ QString SuggestedTextName(const Register& image) {
 
 // Up to one byte beyond the limit: enough to know the text is too large.
 bool ReadText(const QString& path, std::string& text, std::string& reason) {
-    std::error_code error;
-    const InputFile input = OpenForReading(PathFromText(path.toStdString()), error);
-    if (!input) {
-        reason = GermanReason(error, "Datei nicht gefunden");
-        return false;
-    }
-    text.resize(kSettingsTextLimit + 1);
-    text.resize(std::fread(text.data(), 1, text.size(), input.get()));
-    return !std::ferror(input.get());
+    const std::error_code error = ReadFileStart(path.toStdString(), kSettingsTextLimit + 1, text);
+    reason = error ? GermanReason(error, "Datei nicht gefunden") : "";
+    return !error;
 }
 
 void CopyValues(const Register& from, Register& to) {
@@ -54,7 +48,7 @@ bool SettingsTextCommands::Export() {
     if (chosen.isEmpty())
         return false;
     const std::error_code error =
-        ReplaceFileAtomically(PathFromText(chosen.toStdString()), SettingsText(image_));
+        ReplaceNamedFileAtomically(chosen.toStdString(), SettingsText(image_));
     if (!error)
         return true;
     ui_.ShowMessage(

@@ -14,8 +14,9 @@ bool TraceRecording::Start() {
         ui_.ChooseFile(parent_, {true, kTraceDialogTitle, kTraceFileFilter, kTraceFileSuffix, {}});
     if (chosen.isEmpty())
         return false;
-    const std::error_code error = trace_.Start(PathFromText(chosen.toStdString()));
-    if (error) {
+    std::error_code error;
+    const std::filesystem::path path = PathFromText(chosen.toStdString(), error);
+    if (error || (error = trace_.Start(path))) {
         ui_.ShowMessage(parent_, kErrorCaption,
                         QString(kTraceFailedText) + "\n" + chosen + "\n" +
                             QString::fromStdString(GermanReason(error, "Ordner nicht gefunden")),

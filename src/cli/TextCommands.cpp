@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "cli/CliObserver.h"
+#include "cli/ImageCommands.h"
 #include "core/FileAccess.h"
 #include "core/RegisterFile.h"
 #include "report/SettingsText.h"
@@ -18,18 +19,8 @@ int Fail(const std::string& text) {
     return kExitFailure;
 }
 
-// A file that loads only in part would turn into a text or a file that differs from it.
-bool LoadComplete(Register& image, const std::string& file) {
-    image.fileName = file;
-    const FileResult loaded = LoadFromFile(image);
-    if (loaded.status == FileResult::Status::Ok)
-        return true;
-    Fail("Die Datei konnte nicht gelesen werden: " + file + ": " + loaded.reason);
-    return false;
-}
-
 bool WriteAtomically(const std::string& file, const std::string& bytes) {
-    const std::error_code error = ReplaceFileAtomically(PathFromText(file), bytes);
+    const std::error_code error = ReplaceNamedFileAtomically(file, bytes);
     if (!error)
         return true;
     Fail("Die Datei konnte nicht geschrieben werden: " + file + ": " +
@@ -39,18 +30,11 @@ bool WriteAtomically(const std::string& file, const std::string& bytes) {
 
 // Up to one byte beyond the limit: enough to know the text is too large.
 bool ReadText(const std::string& file, std::string& text) {
-    std::error_code error;
-    const InputFile input = OpenForReading(PathFromText(file), error);
-    if (!input) {
-        Fail("Der Text konnte nicht gelesen werden: " + file + ": " +
-             GermanReason(error, "Datei nicht gefunden"));
-        return false;
-    }
-    text.resize(kSettingsTextLimit + 1);
-    text.resize(std::fread(text.data(), 1, text.size(), input.get()));
-    if (!std::ferror(input.get()))
+    const std::error_code error = ReadFileStart(file, kSettingsTextLimit + 1, text);
+    if (!error)
         return true;
-    Fail("Der Text konnte nicht gelesen werden: " + file);
+    Fail("Der Text konnte nicht gelesen werden: " + file + ": " +
+         GermanReason(error, "Datei nicht gefunden"));
     return false;
 }
 
@@ -69,7 +53,7 @@ std::string PairName(int line) {
 
 int ExportText(const std::string& file, const std::string& text) {
     Register image;
-    if (!LoadComplete(image, file))
+    if (!LoadWholeFile(image, file))
         return kExitFailure;
     const std::string settings = SettingsText(image);
     if (text.empty()) {
@@ -84,7 +68,7 @@ int ImportText(const std::string& text, const std::string& base, const std::stri
     if (!ReadText(text, settings))
         return kExitFailure;
     Register baseImage;
-    if (!base.empty() && !LoadComplete(baseImage, base))
+    if (!base.empty() && !LoadWholeFile(baseImage, base))
         return kExitFailure;
     Register image;
     const TextImport import =
@@ -101,7 +85,7 @@ int ImportText(const std::string& text, const std::string& base, const std::stri
 
 int SetSettings(const std::string& file, const std::vector<std::string>& namesAndValues) {
     Register image;
-    if (!LoadComplete(image, file))
+    if (!LoadWholeFile(image, file))
         return kExitFailure;
     // One line per pair, so that each problem names its pair by its line.
     std::string settings = std::string(kSettingsTextHeader) + "\n";

@@ -1,16 +1,20 @@
 #include <cstdio>
 #include <cstring>
+#include <exception>
 #include <filesystem>
 #include <memory>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "cli/CliObserver.h"
 #include "cli/ImageCommands.h"
 #include "cli/TextCommands.h"
+#include "cli/Utf8Console.h"
 #include "core/Backups.h"
 #include "core/FileAccess.h"
 #include "core/RegisterFile.h"
+#include "core/UnicodeText.h"
 #include "link/DeviceMessages.h"
 #include "link/FactoryReset.h"
 #include "link/PortTrace.h"
@@ -99,13 +103,13 @@ void KeepBackup(const Register& image, BackupKind kind, const std::string& port)
     const BackupResult backup = SaveBackup(image, kind, port);
     if (!backup.Succeeded()) {
         std::fprintf(stderr, "Die Sicherungskopie konnte nicht gespeichert werden: %s: %s\n",
-                     backup.path.string().c_str(), backup.reason.c_str());
+                     TextFromPath(backup.path).c_str(), backup.reason.c_str());
     }
 }
 
 int ListBackupFiles() {
     for (const std::filesystem::path& path : ListBackups(DefaultBackupFolder()))
-        std::printf("%s\n", path.string().c_str());
+        std::printf("%s\n", TextFromPath(path).c_str());
     return 0;
 }
 
@@ -233,7 +237,9 @@ int Run(int argc, char** argv) {
             return kExitUsage;
         }
         // Reported before anything is sent: a session without its trace is of no use to support.
-        if (const std::error_code error = trace->Start(PathFromText(argv[2]))) {
+        std::error_code error;
+        const std::filesystem::path tracePath = PathFromText(argv[2], error);
+        if (error || (error = trace->Start(tracePath))) {
             return Fail(std::string("Das Verbindungsprotokoll konnte nicht angelegt werden: ") +
                         argv[2] + ": " + GermanReason(error, "Ordner nicht gefunden"));
         }
@@ -276,9 +282,37 @@ int Run(int argc, char** argv) {
     return kExitUsage;
 }
 
+// The console shows UTF-8 for the run, and nothing that goes wrong ends it in an abort.
+int Main(int argc, char** argv) {
+    const Utf8Console console;
+    try {
+        return Run(argc, argv);
+    } catch (const std::exception& failure) {
+        return Fail(std::string("Unerwarteter Fehler: ") + failure.what());
+    }
+}
+
 }  // namespace
 }  // namespace orvan
 
-int main(int argc, char** argv) {
-    return orvan::Run(argc, argv);
+#ifdef _WIN32
+// Windows gives the arguments here as UTF-16 (linked with -municode); the narrow ones would be in
+// the ANSI code page. From here on every text is UTF-8.
+int wmain(int argc, wchar_t** argv) {
+    std::vector<std::string> arguments;
+    for (int i = 0; i < argc; ++i) {
+        const std::wstring_view wide(argv[i]);
+        arguments.push_back(orvan::Utf8FromUtf16(std::u16string(wide.begin(), wide.end())));
+    }
+    std::vector<char*> pointers;
+    for (std::string& argument : arguments) {
+        pointers.push_back(argument.data());
+    }
+    pointers.push_back(nullptr);
+    return orvan::Main(argc, pointers.data());
 }
+#else
+int main(int argc, char** argv) {
+    return orvan::Main(argc, argv);
+}
+#endif

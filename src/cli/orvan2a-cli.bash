@@ -26,7 +26,7 @@ _orvan2a_cli() {
         first=3
     fi
     if ((cword == first)); then
-        local commands="ports read send factory-reset verify show diff backups"
+        local commands="ports read send factory-reset verify show diff backups export import set"
         ((first == 1)) && commands+=" --trace --help --version"
         mapfile -t COMPREPLY < <(compgen -W "$commands" -- "$cur")
         return
@@ -34,12 +34,24 @@ _orvan2a_cli() {
 
     local command=${words[first]}
     local position=$((cword - first))
-    if [[ $command == send ]]; then
+    # The option right after "send" and "import" and, for import, its file.
+    local option
+    case $command in
+        send) option=--verify ;;
+        import) option=--base ;;
+    esac
+    if [[ -n $option ]]; then
         if ((position == 1)) && [[ $cur == -* ]]; then
-            mapfile -t COMPREPLY < <(compgen -W "--verify" -- "$cur")
+            mapfile -t COMPREPLY < <(compgen -W "$option" -- "$cur")
             return
         fi
-        [[ ${words[first + 1]} == --verify ]] && ((position--))
+        if [[ ${words[first + 1]} == "$option" ]]; then
+            ((position--))
+            if [[ $option == --base ]]; then
+                ((position == 1)) && { _orvan2a_cli_register_files; return; }
+                ((position--))
+            fi
+        fi
     fi
     case $command in
         read | send | factory-reset | verify)
@@ -50,6 +62,19 @@ _orvan2a_cli() {
             ;;
         show) ((position == 1)) && _orvan2a_cli_register_files ;;
         diff) ((position <= 2)) && _orvan2a_cli_register_files ;;
+        export)
+            case $position in
+                1) _orvan2a_cli_register_files ;;
+                2) _filedir ;;
+            esac
+            ;;
+        import)
+            case $position in
+                1) _filedir ;;
+                2) _orvan2a_cli_register_files ;;
+            esac
+            ;;
+        set) ((position == 1)) && _orvan2a_cli_register_files ;;
     esac
 } &&
     complete -F _orvan2a_cli orvan2a-cli

@@ -1,11 +1,11 @@
 #include "core/Backups.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <ctime>
 #include <system_error>
 #include <tuple>
 
+#include "core/Environment.h"
 #include "core/FileAccess.h"
 #include "core/RegisterFile.h"
 
@@ -18,11 +18,6 @@ namespace {
 constexpr const char* kExtension = ".rvx2a2";
 constexpr std::size_t kTimeLength = 19;  // "2026-12-08_14-03-27"
 constexpr int kBackupNameAttempts = 1000;
-
-std::string Environment(const char* name) {
-    const char* value = std::getenv(name);
-    return value != nullptr ? value : "";
-}
 
 std::tm LocalTime(std::chrono::system_clock::time_point when) {
     const std::time_t seconds = std::chrono::system_clock::to_time_t(when);
@@ -54,16 +49,16 @@ std::string PortPart(const std::string& portPath) {
 
 fs::path DefaultBackupFolder() {
 #ifdef _WIN32
-    const std::string local = Environment("LOCALAPPDATA");
-    const fs::path base =
-        !local.empty() ? PathFromText(local) : PathFromText(Environment("USERPROFILE"));
+    const std::string local = EnvironmentText("LOCALAPPDATA");
+    const std::string base = !local.empty() ? local : EnvironmentText("USERPROFILE");
 #else
-    const std::string data = Environment("XDG_DATA_HOME");
-    const std::string home = Environment("HOME");
-    const fs::path base =
-        !data.empty() ? fs::path(data) : fs::path(home.empty() ? "." : home) / ".local" / "share";
+    const std::string data = EnvironmentText("XDG_DATA_HOME");
+    const std::string home = EnvironmentText("HOME");
+    const std::string base = !data.empty() ? data : (home.empty() ? "." : home) + "/.local/share";
 #endif
-    return base / "orvan2a" / "Sicherungen";
+    // The environment comes as UTF-8, which every platform can name a file with.
+    std::error_code ignored;
+    return PathFromText(base, ignored) / "orvan2a" / "Sicherungen";
 }
 
 std::string BackupBaseName(BackupKind kind, const std::string& portPath,
@@ -113,7 +108,7 @@ std::vector<fs::path> ListBackups(const fs::path& folder) {
         if (entry.path().extension() != kExtension || !entry.is_regular_file(ignored)) {
             continue;
         }
-        const std::string name = entry.path().filename().string();
+        const std::string name = TextFromPath(entry.path().filename());
         entries.push_back(
             {name.substr(0, kTimeLength), entry.last_write_time(ignored), entry.path()});
     }

@@ -4,12 +4,15 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <random>
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #ifdef _WIN32
 #include <io.h>
+
+#include "core/UnicodeText.h"
 #else
 #include <unistd.h>
 #endif
@@ -174,11 +177,26 @@ class TemporaryFile {
 
 }  // namespace
 
-fs::path PathFromText(const std::string& text) {
+fs::path PathFromText(const std::string& text, std::error_code& error) {
+    error.clear();
 #ifdef _WIN32
-    return fs::path(std::u8string(text.begin(), text.end()));
+    const std::optional<std::u16string> wide = Utf16FromUtf8(text);
+    if (!wide) {
+        error = std::make_error_code(std::errc::illegal_byte_sequence);
+        return {};
+    }
+    return fs::path(std::wstring(wide->begin(), wide->end()));
 #else
     return fs::path(text);
+#endif
+}
+
+std::string TextFromPath(const fs::path& path) {
+#ifdef _WIN32
+    const std::wstring& wide = path.native();
+    return Utf8FromUtf16(std::u16string(wide.begin(), wide.end()));
+#else
+    return path.native();
 #endif
 }
 
@@ -214,6 +232,23 @@ std::error_code ReplaceFileAtomically(const fs::path& target, std::string_view b
     SyncFolder(folder);
 #endif
     return {};
+}
+
+std::error_code ReadFileStart(const std::string& name, std::size_t limit, std::string& bytes) {
+    std::error_code error;
+    const fs::path path = PathFromText(name, error);
+    const InputFile file = error ? nullptr : OpenForReading(path, error);
+    if (!file)
+        return error;
+    bytes.resize(limit);
+    bytes.resize(std::fread(bytes.data(), 1, bytes.size(), file.get()));
+    return std::ferror(file.get()) ? std::make_error_code(std::errc::io_error) : std::error_code();
+}
+
+std::error_code ReplaceNamedFileAtomically(const std::string& name, std::string_view bytes) {
+    std::error_code error;
+    const fs::path path = PathFromText(name, error);
+    return error ? error : ReplaceFileAtomically(path, bytes);
 }
 
 std::error_code CreateFileAtomically(const fs::path& target, std::string_view bytes) {
@@ -258,6 +293,9 @@ std::string GermanReason(std::error_code error, std::string_view missingText) {
     }
     if (error == std::errc::filename_too_long) {
         return "Der Dateiname ist zu lang";
+    }
+    if (error == std::errc::illegal_byte_sequence) {
+        return "Der Name ist kein gültiger Unicode-Text";
     }
     if (error == std::errc::device_or_resource_busy || error == std::errc::text_file_busy) {
         return "Die Datei wird von einem anderen Programm benutzt";

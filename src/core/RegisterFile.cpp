@@ -135,8 +135,11 @@ FileResult SaveToFile(Register& image) {
     if (image.fileName.empty()) {
         return Failed("Kein Dateiname angegeben");
     }
-    const fs::path target = PathFromText(image.fileName);
     std::error_code error;
+    const fs::path target = PathFromText(image.fileName, error);
+    if (error) {
+        return Failed(GermanReason(error, ""));
+    }
     if (fs::is_directory(target, error)) {
         return Failed(GermanReason(std::make_error_code(std::errc::is_a_directory), ""));
     }
@@ -159,7 +162,8 @@ FileResult LoadFromFile(Register& image) {
         return Failed("Kein Dateiname angegeben");
     }
     std::error_code error;
-    const InputFile file = OpenForReading(PathFromText(image.fileName), error);
+    const fs::path source = PathFromText(image.fileName, error);
+    const InputFile file = error ? nullptr : OpenForReading(source, error);
     if (!file) {
         return Failed(GermanReason(error, "Datei nicht gefunden"));
     }

@@ -90,6 +90,8 @@ check "completion: after --trace FILE the commands" \
     [ "$(complete_words --trace t.txt fa)" = factory-reset ]
 check "completion: send --verify PORT offers register files" \
     [ "$(complete_words send --verify "$com" a)" = anlage.rvx2a2 ]
+check "completion: import --base BASE TEXT FILE offers register files last" \
+    [ "$(complete_words import --base anlage.rvx2a2 notiz.txt a)" = anlage.rvx2a2 ]
 kill "$sim" && wait "$sim" 2>/dev/null
 
 echo "$passed passed, $failed failed"

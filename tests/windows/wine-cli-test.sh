@@ -30,6 +30,32 @@ wine_cli read2 read COM120 "$(windows_path "$work/wine2.rvx2a2")"
 check "a read right after a read" [ $? -eq 0 ]
 check "  gives the same file" cmp -s "$work/wine2.rvx2a2" "$work/linux.rvx2a2"
 
+# Umlauts in the user's profile, in a folder and a file name, and in what the tool prints.
+"$wine_bin" cmd /c 'echo %USERPROFILE%' >"$work/profile.out" 2>&1
+check "wine's profile is C:\\users\\$wine_user" \
+    grep -qx "C:\\\\users\\\\$wine_user" <(iconv -f CP1252 "$work/profile.out" | tr -d '\r')
+mkdir -p "$work/Anlagen Süd"
+umlauts="$work/Anlagen Süd/Übung.rvx2a2"
+backups() { find "$local_app_data/orvan2a/Sicherungen" -name '*_gelesen_COM120.rvx2a2' | wc -l; }
+backups_before=$(backups)
+wine_cli umlauts read COM120 "$(windows_path "$umlauts")"
+check "read into \"Anlagen Süd\\Übung.rvx2a2\"" [ $? -eq 0 ]
+check "  gives the Linux read's file" cmp -s "$umlauts" "$work/linux.rvx2a2"
+check "  and leaves its backup under $wine_user's %LOCALAPPDATA%" \
+    [ "$(backups)" -eq $((backups_before + 1)) ]
+"$linux_bin/orvan2a-cli" show "$umlauts" >"$work/linux-show.out" 2>&1
+wine_cli show show "$(windows_path "$umlauts")"
+check "show prints the Linux tool's text, umlauts intact" \
+    cmp -s <(tr -d '\r' <"$work/show.out") "$work/linux-show.out"
+# In a console (here a pseudo-terminal) the console's output code page decodes the bytes. (Wine
+# keeps that page per process, so whether the tool gives the old one back shows only on Windows.)
+export wine_bin cli_windows umlauts_windows
+cli_windows=$(windows_path "$cli_exe") umlauts_windows=$(windows_path "$umlauts")
+script -qec 'stty cols 1000; "$wine_bin" "$cli_windows" show "$umlauts_windows"' /dev/null \
+    </dev/null >"$work/console-show.out" 2>&1
+check "  also in a console" cmp -s <(sed 's/\x1b\[[?0-9;]*[a-zA-Z]//g' "$work/console-show.out" |
+    tr -d '\r') "$work/linux-show.out"
+
 # Two images that differ from the factory one and from each other.
 sed -e 's/^R013 .*/R013 00712300\r/' -e 's/^R150 .*/R150 ABCDEF01\r/' "$work/linux.rvx2a2" >"$work/first.rvx2a2"
 sed -e 's/^R013 .*/R013 00455500\r/' -e 's/^R299 .*/R299 12345678\r/' "$work/linux.rvx2a2" >"$work/second.rvx2a2"

@@ -23,10 +23,17 @@ summary() {
     [ "$failed" -eq 0 ]
 }
 
+# The programs run as a user with an umlaut, as many technicians are: wine names the profile after
+# $USER, so it is C:\users\jürgen and %LOCALAPPDATA% is $local_app_data.
+wine_user=jürgen
+
 # Starts Xvfb first (a window never appears when wine booted without a display), then boots a
 # fresh prefix under $work.
 wine_start() {
     export WINEPREFIX="$work/prefix" HOME="$work/home" WINEDEBUG=-all
+    # Wine reads $USER in the locale's character set; without UTF-8 it makes no profile at all.
+    export USER="$wine_user" LOGNAME="$wine_user" LC_ALL=C.UTF-8
+    local_app_data="$WINEPREFIX/drive_c/users/$wine_user/AppData/Local"
     export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
     mkdir -p "$HOME"
     local number

@@ -64,11 +64,12 @@ if [ -n "$window" ]; then
     xdotool mousemove --window "$window" 107 118 click 1
     backup=""
     for _ in $(seq 150); do
-        backup=$(find "$WINEPREFIX/drive_c/users" -path '*/orvan2a/Sicherungen/*_gelesen_COM1.rvx2a2' | head -n 1)
+        backup=$(find "$local_app_data/orvan2a/Sicherungen" -name '*_gelesen_COM1.rvx2a2' 2>/dev/null | head -n 1)
         [ -n "$backup" ] && break
         sleep 0.2
     done
-    check "\"Lesen\" reads the unit on COM1 and keeps a backup of what it read" [ -n "$backup" ]
+    check "\"Lesen\" reads the unit on COM1 and keeps a backup under $wine_user's %LOCALAPPDATA%" \
+        [ -n "$backup" ]
     sleep 1
     import -window "$window" "$work/window.png" && mkdir -p "$(dirname "$screenshot")" &&
         cp "$work/window.png" "$screenshot"
