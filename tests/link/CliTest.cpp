@@ -315,8 +315,12 @@ TEST_F(CliTest, CommandsRefuseRegisterFilesThatDoNotLoadCompletely) {
         std::vector<std::string> arguments;  // "F" stands for the broken file
         int status;
     };
+    const std::string text = (dir / "typical.txt").string(), out = (dir / "out.rvx2a2").string();
+    ASSERT_EQ(Run({"export", typical, text}).status, 0);
     const Command commands[] = {
         {{"show", "F"}, 1},
+        {{"export", "F"}, 1},
+        {{"import", "--base", "F", text, out}, 1},
         {{"diff", typical, "F"}, 2},
         {{"diff", "F", typical}, 2},
         {{"verify", unit.SlavePath(), "F"}, 2},
@@ -335,6 +339,7 @@ TEST_F(CliTest, CommandsRefuseRegisterFilesThatDoNotLoadCompletely) {
         }
     }
     EXPECT_EQ(unit.ReceivedBytes(), "") << "no file that cannot be loaded reaches the unit";
+    EXPECT_FALSE(fs::exists(out));
 }
 
 TEST_F(CliTest, VersionNamesTheProgramAndItsVersion) {

@@ -101,8 +101,9 @@ TEST(SettingsText, AnEditedLineOfEachKindChangesOnlyItsOwnRegister) {
             if (image.Value(reg) == typical.Value(reg))
                 continue;
             ++changed;
-            if (c.reg >= 0)
+            if (c.reg >= 0) {
                 EXPECT_EQ(reg, c.reg) << c.key;
+            }
             EXPECT_NE(image.Value(reg).find(c.value), std::string::npos)
                 << c.key << ": " << image.Value(reg);
         }
