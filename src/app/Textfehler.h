@@ -15,7 +15,7 @@ class Textfehler : public QDialog {
   public:
     static constexpr const char* kTitle = "Text importieren";
     static constexpr const char* kSummary =
-        "Der Text wurde nicht übernommen; das Bild bleibt, wie es war:";
+        "Der Text wurde nicht übernommen; die Einstellungen bleiben, wie sie waren:";
 
     explicit Textfehler(const QStringList& problems, QWidget* parent = nullptr);
 
