@@ -1,29 +1,33 @@
 #include "app/CVEXA2aDlg.h"
 
+#include <QDropEvent>
 #include <QEventLoop>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <array>
 #include <thread>
 
 #include "app/AboutBox.h"
 #include "app/AppIcon.h"
 #include "app/CAboutDlg.h"
+#include "app/ConfigurationTree.h"
 #include "app/ExtrasMenu.h"
+#include "app/FileMenu.h"
 #include "app/PortSelector.h"
+#include "app/RememberedSettings.h"
 #include "app/ShellTexts.h"
 #include "app/VersionText.h"
+#include "app/WindowTitle.h"
 #include "link/DeviceMessages.h"
 #include "link/FactoryReset.h"
 #include "link/SystemPort.h"
@@ -49,16 +53,15 @@ CVEXA2aDlg::CVEXA2aDlg(MainWindowSetup setup)
       ui_(setup.ui != nullptr ? *setup.ui : qtUi_),
       timing_(setup.timing),
       topics_(setup.topics),
-      files_(image_, ui_, this),
       observer_(ui_, this),
       backupFolder_(setup.backupFolder) {
     image_.Reset();
-    setWindowTitle(kProgramTitle);
     setWindowIcon(ApplicationIcon());
     setWindowFlag(Qt::WindowMinimizeButtonHint);
+    setAcceptDrops(true);
     BuildControls();
     BuildMenus();
-    BuildTree();
+    ShowFileInTitle();
 
     connect(&observer_, &GuiTransferObserver::stepped, this, &CVEXA2aDlg::StepProgress);
     connect(&observer_, &GuiTransferObserver::ended, this, &CVEXA2aDlg::OnTransferEnded);
@@ -88,11 +91,7 @@ void CVEXA2aDlg::BuildControls() {
     progress_->setValue(0);
     progress_->setTextVisible(false);
     progress_->setAccessibleName("Fortschritt");
-    tree_ = new QTreeWidget(this);
-    tree_->setHeaderHidden(true);
-    tree_->setRootIsDecorated(true);
-    tree_->setSelectionMode(QAbstractItemView::SingleSelection);
-    tree_->setAccessibleName("Konfiguration");
+    tree_ = new ConfigurationTree(this);
     closingNote_ = new QLabel(kClosingNote, this);
     closingNote_->setWordWrap(true);
     closingNote_->hide();
@@ -132,7 +131,10 @@ void CVEXA2aDlg::BuildControls() {
     tree_->setEnabled(false);
 
     connect(portSelector_, &PortSelector::listOpening, this, &CVEXA2aDlg::BuildPortList);
-    connect(portSelector_, &PortSelector::listClosed, this, &CVEXA2aDlg::ConfirmPortSelection);
+    connect(portSelector_, &PortSelector::listClosed, this, [this] {
+        ConfirmPortSelection();
+        RememberedSettings().SetLastPort(QString::fromStdString(currentPort_));
+    });
     connect(help_, &QPushButton::clicked, this, &CVEXA2aDlg::ShowHelp);
     connect(info_, &QPushButton::clicked, this, &CVEXA2aDlg::ShowInfoFromButton);
     connect(read_, &QPushButton::clicked, this, &CVEXA2aDlg::StartRead);
@@ -145,23 +147,16 @@ void CVEXA2aDlg::BuildControls() {
     connect(headset_, &QPushButton::clicked, this, [this] {
         RunProcedure([this] { RunHSErkennung(image_, currentPort_, ui_, timing_, this); });
     });
-    connect(tree_, &QTreeWidget::itemSelectionChanged, this, &CVEXA2aDlg::OnTreeSelection);
+    connect(tree_, &ConfigurationTree::topicChosen, this, &CVEXA2aDlg::OpenTopic);
 }
 
 void CVEXA2aDlg::BuildMenus() {
     auto* menuBar = new QMenuBar(this);
-    fileMenu_ = menuBar->addMenu("&Datei");
-    auto addItem = [](QMenu* menu, const QString& text) { return menu->addAction(text); };
-    connect(addItem(fileMenu_, "&Neu"), &QAction::triggered, this, [this] { files_.New(); });
-    connect(addItem(fileMenu_, "Ö&ffnen ..."), &QAction::triggered, this, &CVEXA2aDlg::OpenFile);
-    connect(addItem(fileMenu_, kOpenBackupsItem), &QAction::triggered, this,
-            &CVEXA2aDlg::OpenBackup);
-    connect(addItem(fileMenu_, "&Speichern "), &QAction::triggered, this,
-            [this] { files_.Save(); });
-    connect(addItem(fileMenu_, "Speichern &unter ..."), &QAction::triggered, this,
-            [this] { files_.SaveAs(); });
-    fileMenu_->addSeparator();
-    connect(addItem(fileMenu_, "&Beenden"), &QAction::triggered, this, &CVEXA2aDlg::Exit);
+    fileMenu_ = new FileMenu(image_, ui_, backupFolder_, this);
+    menuBar->addMenu(fileMenu_->Menu());
+    connect(fileMenu_, &FileMenu::loaded, this, &CVEXA2aDlg::EnableAfterLoad);
+    connect(fileMenu_, &FileMenu::exitChosen, this, &CVEXA2aDlg::Exit);
+    connect(fileMenu_, &FileMenu::imageTouched, this, &CVEXA2aDlg::ShowFileInTitle);
     extras_ = new ExtrasMenu(image_, *trace_, ui_, timing_, currentPort_, this);
     extras_->FollowEnabled(send_);
     menuBar->addMenu(extras_->Menu());
@@ -170,25 +165,13 @@ void CVEXA2aDlg::BuildMenus() {
 
     // X11 and Wayland give a program no system menu: the item stands in a menu of its own.
     QMenu* about = menuBar->addMenu("&?");
-    connect(addItem(about, "Inf&o über VEXA2a..."), &QAction::triggered, this,
+    connect(about->addAction("Inf&o über VEXA2a..."), &QAction::triggered, this,
             &CVEXA2aDlg::ShowInfoFromMenu);
     layout()->setMenuBar(menuBar);
 }
 
-void CVEXA2aDlg::BuildTree() {
-    QTreeWidgetItem* group = nullptr;
-    for (const TreeLine& line : TreeLayout()) {
-        const QStringList text{QString::fromUtf8(line.text)};
-        if (line.child && group != nullptr) {
-            new QTreeWidgetItem(group, text);
-        } else {
-            group = new QTreeWidgetItem(tree_, text);
-        }
-    }
-    tree_->collapseAll();
-    // Room for every top-level topic at any font size.
-    tree_->setMinimumHeight(tree_->sizeHintForRow(0) * (tree_->topLevelItemCount() + 1) +
-                            2 * tree_->frameWidth());
+void CVEXA2aDlg::OpenAtStart(const QString& path) {
+    fileMenu_->OpenAtStart(path);
 }
 
 void CVEXA2aDlg::showEvent(QShowEvent* event) {
@@ -197,6 +180,7 @@ void CVEXA2aDlg::showEvent(QShowEvent* event) {
         return;
     shownOnce_ = true;
     BuildPortList();
+    ChooseRememberedPort();
     ConfirmPortSelection();
 }
 
@@ -214,6 +198,23 @@ void CVEXA2aDlg::keyPressEvent(QKeyEvent* event) {
     }
 }
 
+void CVEXA2aDlg::dragEnterEvent(QDragEnterEvent* event) {
+    if (!busy_ && !FileMenu::DroppedFile(*event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    } else {
+        event->ignore();
+    }
+}
+
+void CVEXA2aDlg::dropEvent(QDropEvent* event) {
+    const QString path = FileMenu::DroppedFile(*event->mimeData());
+    if (busy_ || path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // Asked and loaded after the drop has ended: the dragging program waits for its end.
+    QTimer::singleShot(0, fileMenu_, [this, path] { fileMenu_->OpenReplacing(path); });
+}
+
 void CVEXA2aDlg::reject() {
     Exit();
 }
@@ -221,24 +222,16 @@ void CVEXA2aDlg::reject() {
 void CVEXA2aDlg::BuildPortList() {
     image_.ClosePort();
     std::this_thread::sleep_for(timing_.portSettle);
-    portSelector_->clear();
-    portList_.clear();
-    image_.portPaths.fill({});
-    for (const std::string& path : image_.EnumeratePorts()) {
-        if (path.empty())
-            continue;
-        if (static_cast<int>(portList_.size()) == kPortListSize)
-            break;
-        portList_.push_back(path);
-        portSelector_->addItem(QString::fromStdString(PortDisplayName(path)));
-        const std::string device = image_.DeviceFor(path);
-        portSelector_->setItemData(
-            portSelector_->count() - 1,
-            QString::fromStdString(device.empty() ? PortDisplayName(path) : device),
-            Qt::ToolTipRole);
-    }
+    portList_ = portSelector_->Fill(image_, kPortListSize);
     if (!portList_.empty())
         currentPort_ = portList_.front();
+}
+
+void CVEXA2aDlg::ChooseRememberedPort() {
+    const std::string remembered = RememberedSettings().LastPort().toStdString();
+    const auto found = std::find(portList_.begin(), portList_.end(), remembered);
+    if (found != portList_.end())
+        portSelector_->setCurrentIndex(static_cast<int>(found - portList_.begin()));
 }
 
 void CVEXA2aDlg::ConfirmPortSelection() {
@@ -318,6 +311,7 @@ void CVEXA2aDlg::RunProcedure(const std::function<void()>& procedure) {
     LendPort(true);
     procedure();
     LendPort(false);
+    ShowFileInTitle();
 }
 
 void CVEXA2aDlg::ShowVersion() {
@@ -342,23 +336,6 @@ void CVEXA2aDlg::ShowInfoFromMenu() {
     box.exec();
 }
 
-void CVEXA2aDlg::OnTreeSelection() {
-    const QList<QTreeWidgetItem*> selected = tree_->selectedItems();
-    if (selected.isEmpty())
-        return;
-    const QString text = selected.front()->text(0);
-    tree_->clearSelection();
-    // Opened once the selecting click or key has been handled, not inside it; a key selects
-    // twice, which must not open the page twice.
-    if (topicPending_)
-        return;
-    topicPending_ = true;
-    QTimer::singleShot(0, this, [this, text] {
-        topicPending_ = false;
-        OpenTopic(text);
-    });
-}
-
 void CVEXA2aDlg::OpenTopic(const QString& text) {
     if (busy_)
         return;
@@ -367,18 +344,14 @@ void CVEXA2aDlg::OpenTopic(const QString& text) {
         return;
     std::unique_ptr<QDialog> page = factory(image_, ui_);
     page->exec();
+    ShowFileInTitle();
 }
 
-void CVEXA2aDlg::OpenFile() {
-    if (!files_.Open())
-        return;
-    send_->setEnabled(true);
-    SetTreeEnabled(true);
+void CVEXA2aDlg::ShowFileInTitle() {
+    ShowImageInTitle(*this, image_);
 }
 
-void CVEXA2aDlg::OpenBackup() {
-    if (!files_.OpenFrom(QString::fromStdString(backupFolder_.string())))
-        return;
+void CVEXA2aDlg::EnableAfterLoad() {
     send_->setEnabled(true);
     SetTreeEnabled(true);
 }
@@ -389,7 +362,7 @@ void CVEXA2aDlg::Exit() {
     exiting_ = true;
     WaitForTransferEnd();
     transfer_.Join();
-    const bool mayEnd = files_.MayEnd();
+    const bool mayEnd = fileMenu_->Commands().MayEnd();
     exiting_ = false;
     if (mayEnd)
         QDialog::done(QDialog::Accepted);
@@ -408,6 +381,7 @@ void CVEXA2aDlg::OnTransferEnded(const TransferOutcome& outcome) {
     send_->setEnabled(states.send);
     version_->setEnabled(states.version);
     EndBusy(states.tree);
+    ShowFileInTitle();
     KeepBackup(outcome);
 }
 
@@ -431,7 +405,7 @@ void CVEXA2aDlg::BeginBusy() {
     treeAfterBusy_ = tree_->isEnabled();
     // Nothing may change the image or use the port while the worker does.
     tree_->setEnabled(false);
-    fileMenu_->menuAction()->setEnabled(false);
+    fileMenu_->Menu()->menuAction()->setEnabled(false);
     extras_->Menu()->menuAction()->setEnabled(false);
     portSelector_->setEnabled(false);
     calibration_->setEnabled(false);
@@ -441,7 +415,7 @@ void CVEXA2aDlg::BeginBusy() {
 void CVEXA2aDlg::EndBusy(std::optional<bool> tree) {
     busy_ = false;
     tree_->setEnabled(tree.value_or(treeAfterBusy_));
-    fileMenu_->menuAction()->setEnabled(true);
+    fileMenu_->Menu()->menuAction()->setEnabled(true);
     extras_->Menu()->menuAction()->setEnabled(true);
     portSelector_->setEnabled(true);
     calibration_->setEnabled(true);

@@ -11,7 +11,6 @@
 #include <string>
 #include <vector>
 
-#include "app/FileCommands.h"
 #include "app/GuiTransferObserver.h"
 #include "app/Topics.h"
 #include "core/Backups.h"
@@ -27,11 +26,12 @@ class QLabel;
 class QMenu;
 class QProgressBar;
 class QPushButton;
-class QTreeWidget;
 
 namespace orvan {
 
+class ConfigurationTree;
 class ExtrasMenu;
+class FileMenu;
 class PortSelector;
 
 // What the main window is built from; the defaults are the program's, tests replace them.
@@ -45,7 +45,8 @@ struct MainWindowSetup {
 };
 
 // The main window: port choice, read and send with progress, factory reset, version, info, the
-// configuration tree and the file menu, on the one register image of the run.
+// configuration tree and the file menu, on the one register image of the run. The title names the
+// open file and marks unsaved changes; a register file dropped on the window is opened.
 class CVEXA2aDlg : public QDialog {
     Q_OBJECT
 
@@ -62,6 +63,8 @@ class CVEXA2aDlg : public QDialog {
     // From a read's or send's start (a factory reset's confirmation) until its end is handled,
     // and while a live procedure runs.
     bool TransferRunning() const { return busy_; }
+    // The file named on the command line; call before the window runs.
+    void OpenAtStart(const QString& path);
 
     // Every way of closing the window ends here: the exit procedure.
     void reject() override;
@@ -69,13 +72,15 @@ class CVEXA2aDlg : public QDialog {
   protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     void BuildControls();
     void BuildMenus();
-    void BuildTree();
 
     void BuildPortList();
+    void ChooseRememberedPort();
     void ConfirmPortSelection();
 
     void StartRead();
@@ -87,10 +92,9 @@ class CVEXA2aDlg : public QDialog {
     void ShowInfoFromButton();
     void ShowInfoFromMenu();
     void OpenTopic(const QString& text);
-    void OnTreeSelection();
+    void ShowFileInTitle();
 
-    void OpenFile();
-    void OpenBackup();
+    void EnableAfterLoad();
     void Exit();
     void KeepBackup(const TransferOutcome& outcome);
 
@@ -110,7 +114,6 @@ class CVEXA2aDlg : public QDialog {
     UserInterface& ui_;
     Timing timing_;
     std::span<const Topic> topics_;
-    FileCommands files_;
     GuiTransferObserver observer_;
 
     std::string currentPort_;
@@ -119,7 +122,6 @@ class CVEXA2aDlg : public QDialog {
     bool busy_ = false;
     bool treeAfterBusy_ = false;
     bool exiting_ = false;
-    bool topicPending_ = false;
     QEventLoop* endWait_ = nullptr;
     std::filesystem::path backupFolder_;
     BackupKind transferKind_ = BackupKind::Read;
@@ -134,9 +136,9 @@ class CVEXA2aDlg : public QDialog {
     QPushButton* calibration_ = nullptr;
     QPushButton* headset_ = nullptr;
     QProgressBar* progress_ = nullptr;
-    QTreeWidget* tree_ = nullptr;
+    ConfigurationTree* tree_ = nullptr;
     QLabel* closingNote_ = nullptr;
-    QMenu* fileMenu_ = nullptr;
+    FileMenu* fileMenu_ = nullptr;
     ExtrasMenu* extras_ = nullptr;
     std::array<bool, 4>
         buttonsBeforeLending_{};  // "Lesen", "Senden", "Werkseinstellungen", version

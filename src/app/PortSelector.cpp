@@ -1,5 +1,7 @@
 #include "app/PortSelector.h"
 
+#include "core/Register.h"
+
 namespace orvan {
 
 PortSelector::PortSelector(QWidget* parent) : QComboBox(parent) {
@@ -8,6 +10,25 @@ PortSelector::PortSelector(QWidget* parent) : QComboBox(parent) {
         if (!open_ && !closing_)
             emit listClosed();
     });
+}
+
+std::vector<std::string> PortSelector::Fill(Register& image, int limit) {
+    clear();
+    std::vector<std::string> paths;
+    image.portPaths.fill({});
+    for (const std::string& path : image.EnumeratePorts()) {
+        if (path.empty())
+            continue;
+        if (static_cast<int>(paths.size()) == limit)
+            break;
+        paths.push_back(path);
+        const QString name = QString::fromStdString(PortDisplayName(path));
+        const std::string device = image.DeviceFor(path);
+        addItem(name);
+        setItemData(count() - 1, device.empty() ? name : QString::fromStdString(device),
+                    Qt::ToolTipRole);
+    }
+    return paths;
 }
 
 void PortSelector::showPopup() {

@@ -2,7 +2,12 @@
 
 #include <QComboBox>
 
+#include <string>
+#include <vector>
+
 namespace orvan {
+
+class Register;
 
 // The port drop-down list. It announces the opening of its list before the list shows, so that
 // the list can be rebuilt, and the closing after a choice made in it has been applied.
@@ -11,6 +16,10 @@ class PortSelector : public QComboBox {
 
   public:
     explicit PortSelector(QWidget* parent = nullptr);
+
+    // Lists the first limit ports of image that open, each with its device as tool tip; returns
+    // their paths in list order.
+    std::vector<std::string> Fill(Register& image, int limit);
 
     void showPopup() override;
     void hidePopup() override;

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 
 #include "pages/PageControls.h"
+#include "ui/Widgets.h"
 
 namespace orvan {
 
@@ -47,7 +48,7 @@ HoererLSKonfig::HoererLSKonfig(Register& image, UserInterface& ui, QWidget* pare
 }
 
 QWidget* HoererLSKonfig::BuildTetraCircuit(QWidget& parent, std::size_t circuit) {
-    auto* group = new QGroupBox(CircuitName(circuit), &parent);
+    QGroupBox* group = MakeGroupBox(CircuitName(circuit), &parent);
     auto* column = new QVBoxLayout(group);
     pttStates_[circuit] = AddChoiceGroup(
         *group, *column, ToQString(HoererLSKonfigModel::kStateCaption),

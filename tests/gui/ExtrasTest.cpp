@@ -230,6 +230,7 @@ TEST_F(Extras, SettingsReportIsAPdfWithEveryPageItsSettingsAndTheRawRegisters) {
     OpenTypical();
     const QString pdf = FilePath("bericht.pdf");
     ui_.savePaths.push_back(pdf);
+    ui_.fileRequests.clear();  // the open dialog's
     Action("Einstellungs&bericht als PDF...").trigger();
     ASSERT_EQ(ui_.fileRequests.size(), 1u);
     EXPECT_TRUE(ui_.fileRequests[0].save);

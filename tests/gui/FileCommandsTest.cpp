@@ -35,8 +35,9 @@ TEST_F(FileCommandsTest, MenuHoldsItsItemsInOrder) {
     for (QAction* action : file->actions())
         if (!action->isSeparator())
             items << action->text();
-    EXPECT_EQ(items, (QStringList{"&Neu", "Ö&ffnen ...", "Sicherungen öffnen...", "&Speichern ",
-                                  "Speichern &unter ...", "&Beenden"}));
+    EXPECT_EQ(items,
+              (QStringList{"&Neu", "Ö&ffnen ...", "Zuletzt geöffnet", "Sicherungen öffnen...",
+                           "&Speichern ", "Speichern &unter ...", "&Beenden"}));
 }
 
 TEST_F(FileCommandsTest, NewDiscardsChangesWithoutAskingAndKeepsTheButtons) {
