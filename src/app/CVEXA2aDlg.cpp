@@ -2,16 +2,13 @@
 
 #include <QDropEvent>
 #include <QEventLoop>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
-#include <QVBoxLayout>
 
 #include <algorithm>
 #include <array>
@@ -25,16 +22,14 @@
 #include "app/FileMenu.h"
 #include "app/PortSelector.h"
 #include "app/RememberedSettings.h"
+#include "app/ShellMessages.h"
 #include "app/ShellTexts.h"
-#include "app/VersionText.h"
 #include "app/WindowTitle.h"
-#include "link/DeviceMessages.h"
 #include "link/FactoryReset.h"
 #include "link/SystemPort.h"
 #include "link/TracingPort.h"
 #include "procedures/HSErkennung.h"
 #include "procedures/PotiAbgleich.h"
-#include "ui/Widgets.h"
 
 namespace orvan {
 
@@ -74,80 +69,26 @@ CVEXA2aDlg::~CVEXA2aDlg() {
 }
 
 void CVEXA2aDlg::BuildControls() {
-    portSelector_ = new PortSelector(this);
-    portSelector_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    portSelector_->setMinimumContentsLength(6);
-    QLabel* portLabel = MakeLabel("Port:", portSelector_, this);
-    help_ = MakeButton("Hilfe...", this);
-    info_ = MakeButton("Info...", this);
-    read_ = MakeButton("Lesen", this);
-    send_ = MakeButton("Senden", this);
-    factory_ = MakeButton("Werkseinstellungen", this);
-    version_ = MakeButton("Version des Orvans", this);
-    calibration_ = MakeButton("Potentiometer-Abgleich", this);
-    headset_ = MakeButton("Headset-Erkennung", this);
-    progress_ = new QProgressBar(this);
-    progress_->setRange(0, kProgressMaximum);
-    progress_->setValue(0);
-    progress_->setTextVisible(false);
-    progress_->setAccessibleName("Fortschritt");
-    tree_ = new ConfigurationTree(this);
-    closingNote_ = new QLabel(kClosingNote, this);
-    closingNote_->setWordWrap(true);
-    closingNote_->hide();
-
-    auto* connection = new QGroupBox("Verbindungsdaten", this);
-    auto* connectionLayout = new QHBoxLayout(connection);
-    connectionLayout->addWidget(portLabel);
-    connectionLayout->addWidget(portSelector_, 1);
-    auto* helpColumn = new QVBoxLayout;
-    helpColumn->addWidget(help_);
-    helpColumn->addWidget(info_);
-    helpColumn->addStretch(1);
-    auto* top = new QHBoxLayout;
-    top->addWidget(connection, 1);
-    top->addLayout(helpColumn);
-
-    auto* communication = new QGroupBox("Kommunikation mit Orvan", this);
-    auto* buttons = new QGridLayout(communication);
-    buttons->addWidget(read_, 0, 0);
-    buttons->addWidget(send_, 0, 1);
-    buttons->addWidget(factory_, 1, 0);
-    buttons->addWidget(version_, 1, 1);
-    buttons->addWidget(calibration_, 2, 0);
-    buttons->addWidget(headset_, 2, 1);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    layout->addWidget(communication);
-    layout->addWidget(progress_);
-    layout->addWidget(closingNote_);
-    layout->addWidget(tree_, 1);
-    SetTabOrder({portSelector_, help_, info_, read_, send_, factory_, version_, calibration_,
-                 headset_, tree_});
-
-    send_->setEnabled(false);
-    version_->setEnabled(false);
-    tree_->setEnabled(false);
-
-    connect(portSelector_, &PortSelector::listOpening, this, &CVEXA2aDlg::BuildPortList);
-    connect(portSelector_, &PortSelector::listClosed, this, [this] {
+    widgets_ = BuildMainWindowWidgets(*this);
+    connect(widgets_.portSelector, &PortSelector::listOpening, this, &CVEXA2aDlg::BuildPortList);
+    connect(widgets_.portSelector, &PortSelector::listClosed, this, [this] {
         ConfirmPortSelection();
         RememberedSettings().SetLastPort(QString::fromStdString(currentPort_));
     });
-    connect(help_, &QPushButton::clicked, this, &CVEXA2aDlg::ShowHelp);
-    connect(info_, &QPushButton::clicked, this, &CVEXA2aDlg::ShowInfoFromButton);
-    connect(read_, &QPushButton::clicked, this, &CVEXA2aDlg::StartRead);
-    connect(send_, &QPushButton::clicked, this, &CVEXA2aDlg::StartSend);
-    connect(factory_, &QPushButton::clicked, this, &CVEXA2aDlg::FactoryReset);
-    connect(version_, &QPushButton::clicked, this, &CVEXA2aDlg::ShowVersion);
-    connect(calibration_, &QPushButton::clicked, this, [this] {
+    connect(widgets_.help, &QPushButton::clicked, this, [this] { ShowHelpText(ui_, this); });
+    connect(widgets_.info, &QPushButton::clicked, this, &CVEXA2aDlg::ShowInfoFromButton);
+    connect(widgets_.read, &QPushButton::clicked, this, &CVEXA2aDlg::StartRead);
+    connect(widgets_.send, &QPushButton::clicked, this, &CVEXA2aDlg::StartSend);
+    connect(widgets_.factory, &QPushButton::clicked, this, &CVEXA2aDlg::FactoryReset);
+    connect(widgets_.version, &QPushButton::clicked, this,
+            [this] { ShowVersionText(image_, ui_, this); });
+    connect(widgets_.calibration, &QPushButton::clicked, this, [this] {
         RunProcedure([this] { RunPotiAbgleich(image_, currentPort_, ui_, timing_, this); });
     });
-    connect(headset_, &QPushButton::clicked, this, [this] {
+    connect(widgets_.headset, &QPushButton::clicked, this, [this] {
         RunProcedure([this] { RunHSErkennung(image_, currentPort_, ui_, timing_, this); });
     });
-    connect(tree_, &ConfigurationTree::topicChosen, this, &CVEXA2aDlg::OpenTopic);
+    connect(widgets_.tree, &ConfigurationTree::topicChosen, this, &CVEXA2aDlg::OpenTopic);
 }
 
 void CVEXA2aDlg::BuildMenus() {
@@ -158,7 +99,7 @@ void CVEXA2aDlg::BuildMenus() {
     connect(fileMenu_, &FileMenu::exitChosen, this, &CVEXA2aDlg::Exit);
     connect(fileMenu_, &FileMenu::imageTouched, this, &CVEXA2aDlg::ShowFileInTitle);
     extras_ = new ExtrasMenu(image_, *trace_, ui_, timing_, currentPort_, this);
-    extras_->FollowEnabled(send_);
+    extras_->FollowEnabled(widgets_.send);
     menuBar->addMenu(extras_->Menu());
     connect(extras_, &ExtrasMenu::deviceCheckRunning, this, &CVEXA2aDlg::LendPort);
     connect(extras_, &ExtrasMenu::stepped, this, &CVEXA2aDlg::StepProgress);
@@ -222,7 +163,7 @@ void CVEXA2aDlg::reject() {
 void CVEXA2aDlg::BuildPortList() {
     image_.ClosePort();
     std::this_thread::sleep_for(timing_.portSettle);
-    portList_ = portSelector_->Fill(image_, kPortListSize);
+    portList_ = widgets_.portSelector->Fill(image_, kPortListSize);
     if (!portList_.empty())
         currentPort_ = portList_.front();
 }
@@ -231,38 +172,38 @@ void CVEXA2aDlg::ChooseRememberedPort() {
     const std::string remembered = RememberedSettings().LastPort().toStdString();
     const auto found = std::find(portList_.begin(), portList_.end(), remembered);
     if (found != portList_.end())
-        portSelector_->setCurrentIndex(static_cast<int>(found - portList_.begin()));
+        widgets_.portSelector->setCurrentIndex(static_cast<int>(found - portList_.begin()));
 }
 
 void CVEXA2aDlg::ConfirmPortSelection() {
     image_.ClosePort();
     std::this_thread::sleep_for(timing_.portSettle);
-    const int k = portSelector_->currentIndex();
+    const int k = widgets_.portSelector->currentIndex();
     if (k < 0 || k >= static_cast<int>(portList_.size()))
         return;
     if (portList_[k] != currentPort_) {
-        send_->setEnabled(false);
-        version_->setEnabled(false);
+        widgets_.send->setEnabled(false);
+        widgets_.version->setEnabled(false);
         SetTreeEnabled(false);
     }
     currentPort_ = portList_[k];
 }
 
 void CVEXA2aDlg::StartRead() {
-    const bool sendWasOn = send_->isEnabled();
-    const bool versionWasOn = version_->isEnabled();
+    const bool sendWasOn = widgets_.send->isEnabled();
+    const bool versionWasOn = widgets_.version->isEnabled();
     if (sendWasOn) {
-        send_->setEnabled(false);
-        version_->setEnabled(false);
+        widgets_.send->setEnabled(false);
+        widgets_.version->setEnabled(false);
     }
-    read_->setEnabled(false);
-    factory_->setEnabled(false);
+    widgets_.read->setEnabled(false);
+    widgets_.factory->setEnabled(false);
     if (image_.OpenPort(currentPort_) != 1) {
-        ReportPortFailure();
-        read_->setEnabled(true);
-        factory_->setEnabled(true);
-        send_->setEnabled(sendWasOn);
-        version_->setEnabled(versionWasOn);
+        ShowPortFailure(image_, ui_, this);
+        widgets_.read->setEnabled(true);
+        widgets_.factory->setEnabled(true);
+        widgets_.send->setEnabled(sendWasOn);
+        widgets_.version->setEnabled(versionWasOn);
         if (busy_)
             EndBusy({});
         return;
@@ -273,12 +214,13 @@ void CVEXA2aDlg::StartRead() {
 }
 
 void CVEXA2aDlg::StartSend() {
-    for (QPushButton* button : {send_, read_, version_, factory_})
+    for (QPushButton* button : {widgets_.send, widgets_.read, widgets_.version, widgets_.factory})
         button->setEnabled(false);
     image_.ClosePort();
     if (image_.OpenPort(currentPort_) != 1) {
-        ReportPortFailure();
-        for (QPushButton* button : {send_, read_, version_, factory_})
+        ShowPortFailure(image_, ui_, this);
+        for (QPushButton* button :
+             {widgets_.send, widgets_.read, widgets_.version, widgets_.factory})
             button->setEnabled(true);
         return;
     }
@@ -293,10 +235,10 @@ void CVEXA2aDlg::FactoryReset() {
         return;
     }
     if (image_.OpenPort(currentPort_) != 1) {
-        ReportPortFailure();
+        ShowPortFailure(image_, ui_, this);
         return;
     }
-    for (QPushButton* button : {send_, read_, version_, factory_})
+    for (QPushButton* button : {widgets_.send, widgets_.read, widgets_.version, widgets_.factory})
         button->setEnabled(false);
     BeginBusy();
     SendFactoryResetCommands(image_);
@@ -312,17 +254,6 @@ void CVEXA2aDlg::RunProcedure(const std::function<void()>& procedure) {
     procedure();
     LendPort(false);
     ShowFileInTitle();
-}
-
-void CVEXA2aDlg::ShowVersion() {
-    image_.versionText = ShortenedVersionText(image_.versionText);
-    ui_.ShowMessage(this, kVersionCaption, QString::fromStdString(image_.versionText),
-                    MessageIcon::None, MessageButtons::Ok);
-}
-
-void CVEXA2aDlg::ShowHelp() {
-    ui_.ShowMessage(this, kHelpCaption, kMainHelpText, MessageIcon::Information,
-                    MessageButtons::Ok);
 }
 
 void CVEXA2aDlg::ShowInfoFromButton() {
@@ -352,7 +283,7 @@ void CVEXA2aDlg::ShowFileInTitle() {
 }
 
 void CVEXA2aDlg::EnableAfterLoad() {
-    send_->setEnabled(true);
+    widgets_.send->setEnabled(true);
     SetTreeEnabled(true);
 }
 
@@ -369,57 +300,45 @@ void CVEXA2aDlg::Exit() {
 }
 
 void CVEXA2aDlg::StepProgress() {
-    const int next = progress_->value() + 1;
-    progress_->setValue(next > kProgressMaximum ? 0 : next);
+    const int next = widgets_.progress->value() + 1;
+    widgets_.progress->setValue(next > MainWindowWidgets::kProgressMaximum ? 0 : next);
 }
 
 void CVEXA2aDlg::OnTransferEnded(const TransferOutcome& outcome) {
     transfer_.Join();
     const ButtonStates& states = outcome.buttons;
-    read_->setEnabled(states.read);
-    factory_->setEnabled(states.factoryReset);
-    send_->setEnabled(states.send);
-    version_->setEnabled(states.version);
+    widgets_.read->setEnabled(states.read);
+    widgets_.factory->setEnabled(states.factoryReset);
+    widgets_.send->setEnabled(states.send);
+    widgets_.version->setEnabled(states.version);
     EndBusy(states.tree);
     ShowFileInTitle();
-    KeepBackup(outcome);
-}
-
-void CVEXA2aDlg::KeepBackup(const TransferOutcome& outcome) {
-    if (outcome.result != TransferResult::Success)
-        return;
-    const BackupResult backup = SaveBackup(image_, transferKind_, currentPort_, backupFolder_);
-    if (backup.Succeeded())
-        return;
-    ui_.ShowMessage(this, {},
-                    QString(kBackupFailedText) + "\n" +
-                        QString::fromStdString(backup.path.string()) + "\n" +
-                        QString::fromStdString(backup.reason),
-                    MessageIcon::Warning, MessageButtons::Ok);
+    if (outcome.result == TransferResult::Success)
+        KeepBackup(image_, transferKind_, currentPort_, backupFolder_, ui_, this);
 }
 
 void CVEXA2aDlg::BeginBusy() {
     if (busy_)
         return;
     busy_ = true;
-    treeAfterBusy_ = tree_->isEnabled();
+    treeAfterBusy_ = widgets_.tree->isEnabled();
     // Nothing may change the image or use the port while the worker does.
-    tree_->setEnabled(false);
+    widgets_.tree->setEnabled(false);
     fileMenu_->Menu()->menuAction()->setEnabled(false);
     extras_->Menu()->menuAction()->setEnabled(false);
-    portSelector_->setEnabled(false);
-    calibration_->setEnabled(false);
-    headset_->setEnabled(false);
+    widgets_.portSelector->setEnabled(false);
+    widgets_.calibration->setEnabled(false);
+    widgets_.headset->setEnabled(false);
 }
 
 void CVEXA2aDlg::EndBusy(std::optional<bool> tree) {
     busy_ = false;
-    tree_->setEnabled(tree.value_or(treeAfterBusy_));
+    widgets_.tree->setEnabled(tree.value_or(treeAfterBusy_));
     fileMenu_->Menu()->menuAction()->setEnabled(true);
     extras_->Menu()->menuAction()->setEnabled(true);
-    portSelector_->setEnabled(true);
-    calibration_->setEnabled(true);
-    headset_->setEnabled(true);
+    widgets_.portSelector->setEnabled(true);
+    widgets_.calibration->setEnabled(true);
+    widgets_.headset->setEnabled(true);
     if (endWait_ != nullptr)
         endWait_->quit();
 }
@@ -428,25 +347,26 @@ void CVEXA2aDlg::SetTreeEnabled(bool enabled) {
     if (busy_) {
         treeAfterBusy_ = enabled;
     } else {
-        tree_->setEnabled(enabled);
+        widgets_.tree->setEnabled(enabled);
     }
 }
 
 void CVEXA2aDlg::WaitForTransferEnd() {
     if (!busy_)
         return;
-    closingNote_->show();
+    widgets_.closingNote->show();
     QEventLoop loop;
     endWait_ = &loop;
     loop.exec();
     endWait_ = nullptr;
-    closingNote_->hide();
+    widgets_.closingNote->hide();
 }
 
 // A check of the unit or a live procedure uses the port like a read, but leaves the buttons as
 // they were.
 void CVEXA2aDlg::LendPort(bool lent) {
-    const std::array<QPushButton*, 4> buttons{read_, send_, factory_, version_};
+    const std::array<QPushButton*, 4> buttons{widgets_.read, widgets_.send, widgets_.factory,
+                                              widgets_.version};
     if (lent) {
         for (std::size_t i = 0; i < buttons.size(); ++i) {
             buttonsBeforeLending_[i] = buttons[i]->isEnabled();
@@ -458,14 +378,6 @@ void CVEXA2aDlg::LendPort(bool lent) {
     for (std::size_t i = 0; i < buttons.size(); ++i)
         buttons[i]->setEnabled(buttonsBeforeLending_[i]);
     EndBusy({});
-}
-
-void CVEXA2aDlg::ReportPortFailure() {
-    QString text = kPortInitFailedText;
-    const std::string reason = image_.PortOpenFailureReason();
-    if (!reason.empty())
-        text += "\n\n" + QString::fromStdString(reason);
-    ui_.ShowMessage(this, kErrorCaption, text, MessageIcon::Error, MessageButtons::Ok);
 }
 
 }  // namespace orvan

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/GuiTransferObserver.h"
+#include "app/MainWindowWidgets.h"
 #include "app/Topics.h"
 #include "core/Backups.h"
 #include "core/PortFolder.h"
@@ -22,17 +23,11 @@
 #include "ui/QtUserInterface.h"
 
 class QEventLoop;
-class QLabel;
-class QMenu;
-class QProgressBar;
-class QPushButton;
 
 namespace orvan {
 
-class ConfigurationTree;
 class ExtrasMenu;
 class FileMenu;
-class PortSelector;
 
 // What the main window is built from; the defaults are the program's, tests replace them.
 struct MainWindowSetup {
@@ -52,7 +47,6 @@ class CVEXA2aDlg : public QDialog {
 
   public:
     static constexpr int kPortListSize = 10;
-    static constexpr int kProgressMaximum = 300;
 
     explicit CVEXA2aDlg(MainWindowSetup setup = {});
     ~CVEXA2aDlg() override;
@@ -87,8 +81,6 @@ class CVEXA2aDlg : public QDialog {
     void StartSend();
     void FactoryReset();
     void RunProcedure(const std::function<void()>& procedure);
-    void ShowVersion();
-    void ShowHelp();
     void ShowInfoFromButton();
     void ShowInfoFromMenu();
     void OpenTopic(const QString& text);
@@ -96,7 +88,6 @@ class CVEXA2aDlg : public QDialog {
 
     void EnableAfterLoad();
     void Exit();
-    void KeepBackup(const TransferOutcome& outcome);
 
     void StepProgress();
     void OnTransferEnded(const TransferOutcome& outcome);
@@ -104,7 +95,6 @@ class CVEXA2aDlg : public QDialog {
     void EndBusy(std::optional<bool> tree);
     void SetTreeEnabled(bool enabled);
     void WaitForTransferEnd();
-    void ReportPortFailure();
     void LendPort(bool lent);
 
     // Before the image: its port records into the trace.
@@ -126,18 +116,7 @@ class CVEXA2aDlg : public QDialog {
     std::filesystem::path backupFolder_;
     BackupKind transferKind_ = BackupKind::Read;
 
-    PortSelector* portSelector_ = nullptr;
-    QPushButton* help_ = nullptr;
-    QPushButton* info_ = nullptr;
-    QPushButton* read_ = nullptr;
-    QPushButton* send_ = nullptr;
-    QPushButton* factory_ = nullptr;
-    QPushButton* version_ = nullptr;
-    QPushButton* calibration_ = nullptr;
-    QPushButton* headset_ = nullptr;
-    QProgressBar* progress_ = nullptr;
-    ConfigurationTree* tree_ = nullptr;
-    QLabel* closingNote_ = nullptr;
+    MainWindowWidgets widgets_;
     FileMenu* fileMenu_ = nullptr;
     ExtrasMenu* extras_ = nullptr;
     std::array<bool, 4>
