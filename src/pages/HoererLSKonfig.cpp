@@ -12,12 +12,6 @@
 
 namespace orvan {
 
-namespace {
-
-constexpr int kVolumeLength = 5;
-
-}  // namespace
-
 HoererLSKonfig::HoererLSKonfig(Register& image, UserInterface& ui, QWidget* parent)
     : QDialog(parent), model_(image) {
     setWindowTitle(ToQString(HoererLSKonfigModel::kTitle));
@@ -56,7 +50,7 @@ QWidget* HoererLSKonfig::BuildTetraCircuit(QWidget& parent, std::size_t circuit)
         [this, circuit](std::size_t option) { model_.PttState(circuit).Choose(option); });
 
     QLineEdit* volume = MakeDigitField(
-        *group, kVolumeLength,
+        *group, model_.PttVolume(circuit).FieldLength(),
         [this, circuit](const std::string& text) { model_.PttVolume(circuit).SetText(text); },
         [this, circuit] {
             model_.LeaveVolume(circuit);

@@ -7,7 +7,7 @@
 
 #include "ShellTestSupport.h"
 #include "app/Vergleich.h"
-#include "pages/model/PageCatalogue.h"
+#include "report/PageCatalogue.h"
 
 namespace orvan::test {
 namespace {
