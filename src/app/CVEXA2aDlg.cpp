@@ -10,8 +10,6 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include <algorithm>
-#include <array>
 #include <thread>
 
 #include "app/AboutBox.h"
@@ -20,8 +18,6 @@
 #include "app/ConfigurationTree.h"
 #include "app/ExtrasMenu.h"
 #include "app/FileMenu.h"
-#include "app/PortSelector.h"
-#include "app/RememberedSettings.h"
 #include "app/ShellMessages.h"
 #include "app/ShellTexts.h"
 #include "app/WindowTitle.h"
@@ -56,7 +52,7 @@ CVEXA2aDlg::CVEXA2aDlg(MainWindowSetup setup)
     setAcceptDrops(true);
     BuildControls();
     BuildMenus();
-    ShowFileInTitle();
+    ShowImageInTitle(*this, image_);
 
     connect(&observer_, &GuiTransferObserver::stepped, this, &CVEXA2aDlg::StepProgress);
     connect(&observer_, &GuiTransferObserver::ended, this, &CVEXA2aDlg::OnTransferEnded);
@@ -69,11 +65,11 @@ CVEXA2aDlg::~CVEXA2aDlg() {
 }
 
 void CVEXA2aDlg::BuildControls() {
-    widgets_ = BuildMainWindowWidgets(*this);
-    connect(widgets_.portSelector, &PortSelector::listOpening, this, &CVEXA2aDlg::BuildPortList);
-    connect(widgets_.portSelector, &PortSelector::listClosed, this, [this] {
-        ConfirmPortSelection();
-        RememberedSettings().SetLastPort(QString::fromStdString(currentPort_));
+    widgets_ = BuildMainWindowWidgets(*this, image_, timing_.portSettle);
+    connect(widgets_.portSelector, &PortSelector::portChanged, this, [this] {
+        widgets_.send->setEnabled(false);
+        widgets_.version->setEnabled(false);
+        lock_->SetTreeEnabled(false);
     });
     connect(widgets_.help, &QPushButton::clicked, this, [this] { ShowHelpText(ui_, this); });
     connect(widgets_.info, &QPushButton::clicked, this, &CVEXA2aDlg::ShowInfoFromButton);
@@ -83,10 +79,10 @@ void CVEXA2aDlg::BuildControls() {
     connect(widgets_.version, &QPushButton::clicked, this,
             [this] { ShowVersionText(image_, ui_, this); });
     connect(widgets_.calibration, &QPushButton::clicked, this, [this] {
-        RunProcedure([this] { RunPotiAbgleich(image_, currentPort_, ui_, timing_, this); });
+        RunProcedure([this] { RunPotiAbgleich(image_, CurrentPort(), ui_, timing_, this); });
     });
     connect(widgets_.headset, &QPushButton::clicked, this, [this] {
-        RunProcedure([this] { RunHSErkennung(image_, currentPort_, ui_, timing_, this); });
+        RunProcedure([this] { RunHSErkennung(image_, CurrentPort(), ui_, timing_, this); });
     });
     connect(widgets_.tree, &ConfigurationTree::topicChosen, this, &CVEXA2aDlg::OpenTopic);
 }
@@ -97,18 +93,20 @@ void CVEXA2aDlg::BuildMenus() {
     menuBar->addMenu(fileMenu_->Menu());
     connect(fileMenu_, &FileMenu::loaded, this, &CVEXA2aDlg::EnableAfterLoad);
     connect(fileMenu_, &FileMenu::exitChosen, this, &CVEXA2aDlg::Exit);
-    connect(fileMenu_, &FileMenu::imageTouched, this, &CVEXA2aDlg::ShowFileInTitle);
-    extras_ = new ExtrasMenu(image_, *trace_, ui_, timing_, currentPort_, this);
+    connect(fileMenu_, &FileMenu::imageTouched, this, [this] { ShowImageInTitle(*this, image_); });
+    extras_ = new ExtrasMenu(image_, *trace_, ui_, timing_, widgets_.portSelector->Current(), this);
     extras_->FollowEnabled(widgets_.send);
     menuBar->addMenu(extras_->Menu());
-    connect(extras_, &ExtrasMenu::deviceCheckRunning, this, &CVEXA2aDlg::LendPort);
     connect(extras_, &ExtrasMenu::stepped, this, &CVEXA2aDlg::StepProgress);
 
     // X11 and Wayland give a program no system menu: the item stands in a menu of its own.
     QMenu* about = menuBar->addMenu("&?");
     connect(about->addAction("Inf&o über VEXA2a..."), &QAction::triggered, this,
-            &CVEXA2aDlg::ShowInfoFromMenu);
+            [this] { CAboutDlg(this).exec(); });
     layout()->setMenuBar(menuBar);
+    lock_ = new ControlLock(widgets_,
+                            {fileMenu_->Menu()->menuAction(), extras_->Menu()->menuAction()}, this);
+    connect(extras_, &ExtrasMenu::deviceCheckRunning, lock_, &ControlLock::Lend);
 }
 
 void CVEXA2aDlg::OpenAtStart(const QString& path) {
@@ -120,9 +118,9 @@ void CVEXA2aDlg::showEvent(QShowEvent* event) {
     if (shownOnce_)
         return;
     shownOnce_ = true;
-    BuildPortList();
-    ChooseRememberedPort();
-    ConfirmPortSelection();
+    widgets_.portSelector->Rebuild();
+    widgets_.portSelector->ShowRemembered();
+    widgets_.portSelector->Confirm();
 }
 
 void CVEXA2aDlg::keyPressEvent(QKeyEvent* event) {
@@ -140,7 +138,7 @@ void CVEXA2aDlg::keyPressEvent(QKeyEvent* event) {
 }
 
 void CVEXA2aDlg::dragEnterEvent(QDragEnterEvent* event) {
-    if (!busy_ && !FileMenu::DroppedFile(*event->mimeData()).isEmpty()) {
+    if (!lock_->Busy() && !FileMenu::DroppedFile(*event->mimeData()).isEmpty()) {
         event->acceptProposedAction();
     } else {
         event->ignore();
@@ -149,7 +147,7 @@ void CVEXA2aDlg::dragEnterEvent(QDragEnterEvent* event) {
 
 void CVEXA2aDlg::dropEvent(QDropEvent* event) {
     const QString path = FileMenu::DroppedFile(*event->mimeData());
-    if (busy_ || path.isEmpty())
+    if (lock_->Busy() || path.isEmpty())
         return;
     event->acceptProposedAction();
     // Asked and loaded after the drop has ended: the dragging program waits for its end.
@@ -158,35 +156,6 @@ void CVEXA2aDlg::dropEvent(QDropEvent* event) {
 
 void CVEXA2aDlg::reject() {
     Exit();
-}
-
-void CVEXA2aDlg::BuildPortList() {
-    image_.ClosePort();
-    std::this_thread::sleep_for(timing_.portSettle);
-    portList_ = widgets_.portSelector->Fill(image_, kPortListSize);
-    if (!portList_.empty())
-        currentPort_ = portList_.front();
-}
-
-void CVEXA2aDlg::ChooseRememberedPort() {
-    const std::string remembered = RememberedSettings().LastPort().toStdString();
-    const auto found = std::find(portList_.begin(), portList_.end(), remembered);
-    if (found != portList_.end())
-        widgets_.portSelector->setCurrentIndex(static_cast<int>(found - portList_.begin()));
-}
-
-void CVEXA2aDlg::ConfirmPortSelection() {
-    image_.ClosePort();
-    std::this_thread::sleep_for(timing_.portSettle);
-    const int k = widgets_.portSelector->currentIndex();
-    if (k < 0 || k >= static_cast<int>(portList_.size()))
-        return;
-    if (portList_[k] != currentPort_) {
-        widgets_.send->setEnabled(false);
-        widgets_.version->setEnabled(false);
-        SetTreeEnabled(false);
-    }
-    currentPort_ = portList_[k];
 }
 
 void CVEXA2aDlg::StartRead() {
@@ -198,17 +167,17 @@ void CVEXA2aDlg::StartRead() {
     }
     widgets_.read->setEnabled(false);
     widgets_.factory->setEnabled(false);
-    if (image_.OpenPort(currentPort_) != 1) {
+    if (image_.OpenPort(CurrentPort()) != 1) {
         ShowPortFailure(image_, ui_, this);
         widgets_.read->setEnabled(true);
         widgets_.factory->setEnabled(true);
         widgets_.send->setEnabled(sendWasOn);
         widgets_.version->setEnabled(versionWasOn);
-        if (busy_)
-            EndBusy({});
+        if (lock_->Busy())
+            lock_->End({});
         return;
     }
-    BeginBusy();
+    lock_->Begin();
     transferKind_ = BackupKind::Read;
     transfer_.StartRead(image_, observer_, timing_);
 }
@@ -217,14 +186,14 @@ void CVEXA2aDlg::StartSend() {
     for (QPushButton* button : {widgets_.send, widgets_.read, widgets_.version, widgets_.factory})
         button->setEnabled(false);
     image_.ClosePort();
-    if (image_.OpenPort(currentPort_) != 1) {
+    if (image_.OpenPort(CurrentPort()) != 1) {
         ShowPortFailure(image_, ui_, this);
         for (QPushButton* button :
              {widgets_.send, widgets_.read, widgets_.version, widgets_.factory})
             button->setEnabled(true);
         return;
     }
-    BeginBusy();
+    lock_->Begin();
     transferKind_ = BackupKind::Sent;
     transfer_.StartSend(image_, observer_, timing_);
 }
@@ -234,57 +203,48 @@ void CVEXA2aDlg::FactoryReset() {
                         MessageButtons::OkCancel) != MessageAnswer::Ok) {
         return;
     }
-    if (image_.OpenPort(currentPort_) != 1) {
+    if (image_.OpenPort(CurrentPort()) != 1) {
         ShowPortFailure(image_, ui_, this);
         return;
     }
     for (QPushButton* button : {widgets_.send, widgets_.read, widgets_.version, widgets_.factory})
         button->setEnabled(false);
-    BeginBusy();
+    lock_->Begin();
     SendFactoryResetCommands(image_);
     // The unit restarts meanwhile; a timer keeps the window painting.
     QTimer::singleShot(timing_.factoryResetPause, this, &CVEXA2aDlg::StartRead);
 }
 
 void CVEXA2aDlg::RunProcedure(const std::function<void()>& procedure) {
-    if (busy_)
+    if (lock_->Busy())
         return;
     // A live procedure has the port to itself until it has ended on the unit.
-    LendPort(true);
+    lock_->Lend(true);
     procedure();
-    LendPort(false);
-    ShowFileInTitle();
+    lock_->Lend(false);
+    ShowImageInTitle(*this, image_);
 }
 
 void CVEXA2aDlg::ShowInfoFromButton() {
     AboutBox box(this);
     if (box.exec() != QDialog::Accepted)
-        SetTreeEnabled(true);
-}
-
-void CVEXA2aDlg::ShowInfoFromMenu() {
-    CAboutDlg box(this);
-    box.exec();
+        lock_->SetTreeEnabled(true);
 }
 
 void CVEXA2aDlg::OpenTopic(const QString& text) {
-    if (busy_)
+    if (lock_->Busy())
         return;
     const PageFactory factory = FindPage(topics_, text.toStdString());
     if (factory == nullptr)
         return;
     std::unique_ptr<QDialog> page = factory(image_, ui_);
     page->exec();
-    ShowFileInTitle();
-}
-
-void CVEXA2aDlg::ShowFileInTitle() {
     ShowImageInTitle(*this, image_);
 }
 
 void CVEXA2aDlg::EnableAfterLoad() {
     widgets_.send->setEnabled(true);
-    SetTreeEnabled(true);
+    lock_->SetTreeEnabled(true);
 }
 
 void CVEXA2aDlg::Exit() {
@@ -311,73 +271,20 @@ void CVEXA2aDlg::OnTransferEnded(const TransferOutcome& outcome) {
     widgets_.factory->setEnabled(states.factoryReset);
     widgets_.send->setEnabled(states.send);
     widgets_.version->setEnabled(states.version);
-    EndBusy(states.tree);
-    ShowFileInTitle();
+    lock_->End(states.tree);
+    ShowImageInTitle(*this, image_);
     if (outcome.result == TransferResult::Success)
-        KeepBackup(image_, transferKind_, currentPort_, backupFolder_, ui_, this);
-}
-
-void CVEXA2aDlg::BeginBusy() {
-    if (busy_)
-        return;
-    busy_ = true;
-    treeAfterBusy_ = widgets_.tree->isEnabled();
-    // Nothing may change the image or use the port while the worker does.
-    widgets_.tree->setEnabled(false);
-    fileMenu_->Menu()->menuAction()->setEnabled(false);
-    extras_->Menu()->menuAction()->setEnabled(false);
-    widgets_.portSelector->setEnabled(false);
-    widgets_.calibration->setEnabled(false);
-    widgets_.headset->setEnabled(false);
-}
-
-void CVEXA2aDlg::EndBusy(std::optional<bool> tree) {
-    busy_ = false;
-    widgets_.tree->setEnabled(tree.value_or(treeAfterBusy_));
-    fileMenu_->Menu()->menuAction()->setEnabled(true);
-    extras_->Menu()->menuAction()->setEnabled(true);
-    widgets_.portSelector->setEnabled(true);
-    widgets_.calibration->setEnabled(true);
-    widgets_.headset->setEnabled(true);
-    if (endWait_ != nullptr)
-        endWait_->quit();
-}
-
-void CVEXA2aDlg::SetTreeEnabled(bool enabled) {
-    if (busy_) {
-        treeAfterBusy_ = enabled;
-    } else {
-        widgets_.tree->setEnabled(enabled);
-    }
+        KeepBackup(image_, transferKind_, CurrentPort(), backupFolder_, ui_, this);
 }
 
 void CVEXA2aDlg::WaitForTransferEnd() {
-    if (!busy_)
+    if (!lock_->Busy())
         return;
     widgets_.closingNote->show();
     QEventLoop loop;
-    endWait_ = &loop;
+    connect(lock_, &ControlLock::ended, &loop, &QEventLoop::quit);
     loop.exec();
-    endWait_ = nullptr;
     widgets_.closingNote->hide();
-}
-
-// A check of the unit or a live procedure uses the port like a read, but leaves the buttons as
-// they were.
-void CVEXA2aDlg::LendPort(bool lent) {
-    const std::array<QPushButton*, 4> buttons{widgets_.read, widgets_.send, widgets_.factory,
-                                              widgets_.version};
-    if (lent) {
-        for (std::size_t i = 0; i < buttons.size(); ++i) {
-            buttonsBeforeLending_[i] = buttons[i]->isEnabled();
-            buttons[i]->setEnabled(false);
-        }
-        BeginBusy();
-        return;
-    }
-    for (std::size_t i = 0; i < buttons.size(); ++i)
-        buttons[i]->setEnabled(buttonsBeforeLending_[i]);
-    EndBusy({});
 }
 
 }  // namespace orvan

@@ -2,17 +2,17 @@
 
 #include <QDialog>
 
-#include <array>
 #include <filesystem>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
+#include "app/ControlLock.h"
 #include "app/GuiTransferObserver.h"
 #include "app/MainWindowWidgets.h"
+#include "app/PortSelector.h"
 #include "app/Topics.h"
 #include "core/Backups.h"
 #include "core/PortFolder.h"
@@ -21,8 +21,6 @@
 #include "link/Timing.h"
 #include "link/TransferThread.h"
 #include "ui/QtUserInterface.h"
-
-class QEventLoop;
 
 namespace orvan {
 
@@ -46,17 +44,15 @@ class CVEXA2aDlg : public QDialog {
     Q_OBJECT
 
   public:
-    static constexpr int kPortListSize = 10;
-
     explicit CVEXA2aDlg(MainWindowSetup setup = {});
     ~CVEXA2aDlg() override;
 
     Register& Image() { return image_; }
-    const std::string& CurrentPort() const { return currentPort_; }
-    const std::vector<std::string>& PortList() const { return portList_; }
+    const std::string& CurrentPort() const { return widgets_.portSelector->Current(); }
+    const std::vector<std::string>& PortList() const { return widgets_.portSelector->Paths(); }
     // From a read's or send's start (a factory reset's confirmation) until its end is handled,
     // and while a live procedure runs.
-    bool TransferRunning() const { return busy_; }
+    bool TransferRunning() const { return lock_->Busy(); }
     // The file named on the command line; call before the window runs.
     void OpenAtStart(const QString& path);
 
@@ -73,29 +69,18 @@ class CVEXA2aDlg : public QDialog {
     void BuildControls();
     void BuildMenus();
 
-    void BuildPortList();
-    void ChooseRememberedPort();
-    void ConfirmPortSelection();
-
     void StartRead();
     void StartSend();
     void FactoryReset();
     void RunProcedure(const std::function<void()>& procedure);
     void ShowInfoFromButton();
-    void ShowInfoFromMenu();
     void OpenTopic(const QString& text);
-    void ShowFileInTitle();
-
     void EnableAfterLoad();
     void Exit();
 
     void StepProgress();
     void OnTransferEnded(const TransferOutcome& outcome);
-    void BeginBusy();
-    void EndBusy(std::optional<bool> tree);
-    void SetTreeEnabled(bool enabled);
     void WaitForTransferEnd();
-    void LendPort(bool lent);
 
     // Before the image: its port records into the trace.
     std::shared_ptr<PortTrace> trace_ = std::make_shared<PortTrace>();
@@ -106,21 +91,15 @@ class CVEXA2aDlg : public QDialog {
     std::span<const Topic> topics_;
     GuiTransferObserver observer_;
 
-    std::string currentPort_;
-    std::vector<std::string> portList_;
     bool shownOnce_ = false;
-    bool busy_ = false;
-    bool treeAfterBusy_ = false;
     bool exiting_ = false;
-    QEventLoop* endWait_ = nullptr;
     std::filesystem::path backupFolder_;
     BackupKind transferKind_ = BackupKind::Read;
 
     MainWindowWidgets widgets_;
     FileMenu* fileMenu_ = nullptr;
     ExtrasMenu* extras_ = nullptr;
-    std::array<bool, 4>
-        buttonsBeforeLending_{};  // "Lesen", "Senden", "Werkseinstellungen", version
+    ControlLock* lock_ = nullptr;
 
     // Last member: destroyed (joined) first, while everything the worker uses still exists.
     TransferThread transfer_;

@@ -16,9 +16,10 @@
 
 namespace orvan {
 
-MainWindowWidgets BuildMainWindowWidgets(QDialog& window) {
+MainWindowWidgets BuildMainWindowWidgets(QDialog& window, Register& image,
+                                         Milliseconds portSettle) {
     MainWindowWidgets widgets;
-    widgets.portSelector = new PortSelector(&window);
+    widgets.portSelector = new PortSelector(image, portSettle, &window);
     widgets.portSelector->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     widgets.portSelector->setMinimumContentsLength(6);
     QLabel* portLabel = MakeLabel("Port:", widgets.portSelector, &window);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/Timing.h"
+
 class QDialog;
 class QLabel;
 class QProgressBar;
@@ -9,6 +11,7 @@ namespace orvan {
 
 class ConfigurationTree;
 class PortSelector;
+class Register;
 
 // The controls of the main window, laid out in it: port choice, help and info, the buttons of
 // "Kommunikation mit Orvan", the progress bar, the note shown while closing waits, the tree.
@@ -30,6 +33,7 @@ struct MainWindowWidgets {
 };
 
 // Builds the controls into window with their start states: "Senden", the version and the tree off.
-MainWindowWidgets BuildMainWindowWidgets(QDialog& window);
+// The port list lists the ports of image, pausing portSettle after closing its port.
+MainWindowWidgets BuildMainWindowWidgets(QDialog& window, Register& image, Milliseconds portSettle);
 
 }  // namespace orvan
