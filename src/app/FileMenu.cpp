@@ -85,8 +85,9 @@ void FileMenu::FillRecentMenu() {
     const QStringList files = RememberedSettings().RecentFiles();
     for (int k = 0; k < files.size(); ++k) {
         const QString& path = files[k];
-        QAction* item =
-            recent_->addAction(QString("&%1 %2").arg(k + 1).arg(QFileInfo(path).fileName()));
+        // "&" in a file name is shown, not taken as the entry's shortcut.
+        const QString name = QFileInfo(path).fileName().replace('&', "&&");
+        QAction* item = recent_->addAction(QString("&%1 %2").arg(k + 1).arg(name));
         item->setToolTip(path);
         item->setStatusTip(path);
         connect(item, &QAction::triggered, this, [this, path] { OpenRecent(path); });
