@@ -31,6 +31,12 @@ if(WIN32)
     set(CPACK_NSIS_DISPLAY_NAME "Orvan 2a/2b Programmiersoftware")
     set(CPACK_NSIS_PACKAGE_NAME "Orvan 2a/2b Programmiersoftware")
     set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+    # Only the installer associates the register files; the portable zip leaves the registry be.
+    # Single quotes: CPack writes these values into its configuration without escaping.
+    set(CPACK_NSIS_EXTRA_INSTALL_COMMANDS
+        "!include '${CMAKE_CURRENT_LIST_DIR}/windows/register-file-type.nsh'")
+    set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS
+        "!include '${CMAKE_CURRENT_LIST_DIR}/windows/unregister-file-type.nsh'")
 else()
     set(CPACK_GENERATOR DEB)
     set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -25,6 +25,10 @@ CVEXA2aApp::CVEXA2aApp(int& argc, char** argv) : QApplication(argc, argv) {
 
 int CVEXA2aApp::Run() {
     CVEXA2aDlg window;
+    // arguments(), not argv: Qt gives the file name in Unicode on Windows as well.
+    const QStringList arguments = CVEXA2aApp::arguments();
+    if (arguments.size() > 1)
+        window.OpenAtStart(arguments.at(1));
     window.exec();
     return 0;
 }

@@ -1,37 +1,31 @@
 #include "app/CVEXA2aDlg.h"
 
+#include <QDropEvent>
 #include <QEventLoop>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
-#include <QTreeWidget>
-#include <QVBoxLayout>
 
-#include <array>
 #include <thread>
 
 #include "app/AboutBox.h"
 #include "app/AppIcon.h"
 #include "app/CAboutDlg.h"
+#include "app/ConfigurationTree.h"
 #include "app/ExtrasMenu.h"
-#include "app/PortSelector.h"
+#include "app/FileMenu.h"
+#include "app/ShellMessages.h"
 #include "app/ShellTexts.h"
-#include "app/VersionText.h"
-#include "core/FileAccess.h"
-#include "link/DeviceMessages.h"
+#include "app/WindowTitle.h"
 #include "link/FactoryReset.h"
 #include "link/SystemPort.h"
 #include "link/TracingPort.h"
 #include "procedures/HSErkennung.h"
 #include "procedures/PotiAbgleich.h"
-#include "ui/Widgets.h"
 
 namespace orvan {
 
@@ -50,17 +44,15 @@ CVEXA2aDlg::CVEXA2aDlg(MainWindowSetup setup)
       ui_(setup.ui != nullptr ? *setup.ui : qtUi_),
       timing_(setup.timing),
       topics_(setup.topics),
-      files_(image_, ui_, this),
-      texts_(image_, ui_, this),
       observer_(ui_, this),
       backupFolder_(setup.backupFolder) {
     image_.Reset();
-    setWindowTitle(kProgramTitle);
     setWindowIcon(ApplicationIcon());
     setWindowFlag(Qt::WindowMinimizeButtonHint);
+    setAcceptDrops(true);
     BuildControls();
     BuildMenus();
-    BuildTree();
+    ShowImageInTitle(*this, image_);
 
     connect(&observer_, &GuiTransferObserver::stepped, this, &CVEXA2aDlg::StepProgress);
     connect(&observer_, &GuiTransferObserver::ended, this, &CVEXA2aDlg::OnTransferEnded);
@@ -73,129 +65,52 @@ CVEXA2aDlg::~CVEXA2aDlg() {
 }
 
 void CVEXA2aDlg::BuildControls() {
-    portSelector_ = new PortSelector(this);
-    portSelector_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    portSelector_->setMinimumContentsLength(6);
-    QLabel* portLabel = MakeLabel("Port:", portSelector_, this);
-    help_ = MakeButton("Hilfe...", this);
-    info_ = MakeButton("Info...", this);
-    read_ = MakeButton("Lesen", this);
-    send_ = MakeButton("Senden", this);
-    factory_ = MakeButton("Werkseinstellungen", this);
-    version_ = MakeButton("Version des Orvans", this);
-    calibration_ = MakeButton("Potentiometer-Abgleich", this);
-    headset_ = MakeButton("Headset-Erkennung", this);
-    progress_ = new QProgressBar(this);
-    progress_->setRange(0, kProgressMaximum);
-    progress_->setValue(0);
-    progress_->setTextVisible(false);
-    progress_->setAccessibleName("Fortschritt");
-    tree_ = new QTreeWidget(this);
-    tree_->setHeaderHidden(true);
-    tree_->setRootIsDecorated(true);
-    tree_->setSelectionMode(QAbstractItemView::SingleSelection);
-    tree_->setAccessibleName("Konfiguration");
-    closingNote_ = new QLabel(kClosingNote, this);
-    closingNote_->setWordWrap(true);
-    closingNote_->hide();
-
-    auto* connection = new QGroupBox("Verbindungsdaten", this);
-    auto* connectionLayout = new QHBoxLayout(connection);
-    connectionLayout->addWidget(portLabel);
-    connectionLayout->addWidget(portSelector_, 1);
-    auto* helpColumn = new QVBoxLayout;
-    helpColumn->addWidget(help_);
-    helpColumn->addWidget(info_);
-    helpColumn->addStretch(1);
-    auto* top = new QHBoxLayout;
-    top->addWidget(connection, 1);
-    top->addLayout(helpColumn);
-
-    auto* communication = new QGroupBox("Kommunikation mit Orvan", this);
-    auto* buttons = new QGridLayout(communication);
-    buttons->addWidget(read_, 0, 0);
-    buttons->addWidget(send_, 0, 1);
-    buttons->addWidget(factory_, 1, 0);
-    buttons->addWidget(version_, 1, 1);
-    buttons->addWidget(calibration_, 2, 0);
-    buttons->addWidget(headset_, 2, 1);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    layout->addWidget(communication);
-    layout->addWidget(progress_);
-    layout->addWidget(closingNote_);
-    layout->addWidget(tree_, 1);
-    SetTabOrder({portSelector_, help_, info_, read_, send_, factory_, version_, calibration_,
-                 headset_, tree_});
-
-    send_->setEnabled(false);
-    version_->setEnabled(false);
-    tree_->setEnabled(false);
-
-    connect(portSelector_, &PortSelector::listOpening, this, &CVEXA2aDlg::BuildPortList);
-    connect(portSelector_, &PortSelector::listClosed, this, &CVEXA2aDlg::ConfirmPortSelection);
-    connect(help_, &QPushButton::clicked, this, &CVEXA2aDlg::ShowHelp);
-    connect(info_, &QPushButton::clicked, this, &CVEXA2aDlg::ShowInfoFromButton);
-    connect(read_, &QPushButton::clicked, this, &CVEXA2aDlg::StartRead);
-    connect(send_, &QPushButton::clicked, this, &CVEXA2aDlg::StartSend);
-    connect(factory_, &QPushButton::clicked, this, &CVEXA2aDlg::FactoryReset);
-    connect(version_, &QPushButton::clicked, this, &CVEXA2aDlg::ShowVersion);
-    connect(calibration_, &QPushButton::clicked, this, [this] {
-        RunProcedure([this] { RunPotiAbgleich(image_, currentPort_, ui_, timing_, this); });
+    widgets_ = BuildMainWindowWidgets(*this, image_, timing_.portSettle);
+    connect(widgets_.portSelector, &PortSelector::portChanged, this, [this] {
+        widgets_.send->setEnabled(false);
+        widgets_.version->setEnabled(false);
+        lock_->SetTreeEnabled(false);
     });
-    connect(headset_, &QPushButton::clicked, this, [this] {
-        RunProcedure([this] { RunHSErkennung(image_, currentPort_, ui_, timing_, this); });
+    connect(widgets_.help, &QPushButton::clicked, this, [this] { ShowHelpText(ui_, this); });
+    connect(widgets_.info, &QPushButton::clicked, this, &CVEXA2aDlg::ShowInfoFromButton);
+    connect(widgets_.read, &QPushButton::clicked, this, &CVEXA2aDlg::StartRead);
+    connect(widgets_.send, &QPushButton::clicked, this, &CVEXA2aDlg::StartSend);
+    connect(widgets_.factory, &QPushButton::clicked, this, &CVEXA2aDlg::FactoryReset);
+    connect(widgets_.version, &QPushButton::clicked, this,
+            [this] { ShowVersionText(image_, ui_, this); });
+    connect(widgets_.calibration, &QPushButton::clicked, this, [this] {
+        RunProcedure([this] { RunPotiAbgleich(image_, CurrentPort(), ui_, timing_, this); });
     });
-    connect(tree_, &QTreeWidget::itemSelectionChanged, this, &CVEXA2aDlg::OnTreeSelection);
+    connect(widgets_.headset, &QPushButton::clicked, this, [this] {
+        RunProcedure([this] { RunHSErkennung(image_, CurrentPort(), ui_, timing_, this); });
+    });
+    connect(widgets_.tree, &ConfigurationTree::topicChosen, this, &CVEXA2aDlg::OpenTopic);
 }
 
 void CVEXA2aDlg::BuildMenus() {
     auto* menuBar = new QMenuBar(this);
-    fileMenu_ = menuBar->addMenu("&Datei");
-    auto addItem = [](QMenu* menu, const QString& text) { return menu->addAction(text); };
-    connect(addItem(fileMenu_, "&Neu"), &QAction::triggered, this, [this] { files_.New(); });
-    connect(addItem(fileMenu_, "Ö&ffnen ..."), &QAction::triggered, this, &CVEXA2aDlg::OpenFile);
-    connect(addItem(fileMenu_, kOpenBackupsItem), &QAction::triggered, this,
-            &CVEXA2aDlg::OpenBackup);
-    connect(addItem(fileMenu_, "&Speichern "), &QAction::triggered, this,
-            [this] { files_.Save(); });
-    connect(addItem(fileMenu_, "Speichern &unter ..."), &QAction::triggered, this,
-            [this] { files_.SaveAs(); });
-    fileMenu_->addSeparator();
-    connect(addItem(fileMenu_, kExportTextItem), &QAction::triggered, this,
-            [this] { texts_.Export(); });
-    connect(addItem(fileMenu_, kImportTextItem), &QAction::triggered, this,
-            &CVEXA2aDlg::ImportText);
-    fileMenu_->addSeparator();
-    connect(addItem(fileMenu_, "&Beenden"), &QAction::triggered, this, &CVEXA2aDlg::Exit);
-    extras_ = new ExtrasMenu(image_, *trace_, ui_, timing_, currentPort_, this);
-    extras_->FollowEnabled(send_);
+    fileMenu_ = new FileMenu(image_, ui_, backupFolder_, this);
+    menuBar->addMenu(fileMenu_->Menu());
+    connect(fileMenu_, &FileMenu::loaded, this, &CVEXA2aDlg::EnableAfterLoad);
+    connect(fileMenu_, &FileMenu::exitChosen, this, &CVEXA2aDlg::Exit);
+    connect(fileMenu_, &FileMenu::imageTouched, this, [this] { ShowImageInTitle(*this, image_); });
+    extras_ = new ExtrasMenu(image_, *trace_, ui_, timing_, widgets_.portSelector->Current(), this);
+    extras_->FollowEnabled(widgets_.send);
     menuBar->addMenu(extras_->Menu());
-    connect(extras_, &ExtrasMenu::deviceCheckRunning, this, &CVEXA2aDlg::LendPort);
     connect(extras_, &ExtrasMenu::stepped, this, &CVEXA2aDlg::StepProgress);
 
     // X11 and Wayland give a program no system menu: the item stands in a menu of its own.
     QMenu* about = menuBar->addMenu("&?");
-    connect(addItem(about, "Inf&o über VEXA2a..."), &QAction::triggered, this,
-            &CVEXA2aDlg::ShowInfoFromMenu);
+    connect(about->addAction("Inf&o über VEXA2a..."), &QAction::triggered, this,
+            [this] { CAboutDlg(this).exec(); });
     layout()->setMenuBar(menuBar);
+    lock_ = new ControlLock(widgets_,
+                            {fileMenu_->Menu()->menuAction(), extras_->Menu()->menuAction()}, this);
+    connect(extras_, &ExtrasMenu::deviceCheckRunning, lock_, &ControlLock::Lend);
 }
 
-void CVEXA2aDlg::BuildTree() {
-    QTreeWidgetItem* group = nullptr;
-    for (const TreeLine& line : TreeLayout()) {
-        const QStringList text{QString::fromUtf8(line.text)};
-        if (line.child && group != nullptr) {
-            new QTreeWidgetItem(group, text);
-        } else {
-            group = new QTreeWidgetItem(tree_, text);
-        }
-    }
-    tree_->collapseAll();
-    // Room for every top-level topic at any font size.
-    tree_->setMinimumHeight(tree_->sizeHintForRow(0) * (tree_->topLevelItemCount() + 1) +
-                            2 * tree_->frameWidth());
+void CVEXA2aDlg::OpenAtStart(const QString& path) {
+    fileMenu_->OpenAtStart(path);
 }
 
 void CVEXA2aDlg::showEvent(QShowEvent* event) {
@@ -203,8 +118,9 @@ void CVEXA2aDlg::showEvent(QShowEvent* event) {
     if (shownOnce_)
         return;
     shownOnce_ = true;
-    BuildPortList();
-    ConfirmPortSelection();
+    widgets_.portSelector->Rebuild();
+    widgets_.portSelector->ShowRemembered();
+    widgets_.portSelector->Confirm();
 }
 
 void CVEXA2aDlg::keyPressEvent(QKeyEvent* event) {
@@ -221,82 +137,63 @@ void CVEXA2aDlg::keyPressEvent(QKeyEvent* event) {
     }
 }
 
+void CVEXA2aDlg::dragEnterEvent(QDragEnterEvent* event) {
+    if (!lock_->Busy() && !FileMenu::DroppedFile(*event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    } else {
+        event->ignore();
+    }
+}
+
+void CVEXA2aDlg::dropEvent(QDropEvent* event) {
+    const QString path = FileMenu::DroppedFile(*event->mimeData());
+    if (lock_->Busy() || path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // Asked and loaded after the drop has ended: the dragging program waits for its end.
+    QTimer::singleShot(0, fileMenu_, [this, path] { fileMenu_->OpenReplacing(path); });
+}
+
 void CVEXA2aDlg::reject() {
     Exit();
 }
 
-void CVEXA2aDlg::BuildPortList() {
-    image_.ClosePort();
-    std::this_thread::sleep_for(timing_.portSettle);
-    portSelector_->clear();
-    portList_.clear();
-    image_.portPaths.fill({});
-    for (const std::string& path : image_.EnumeratePorts()) {
-        if (path.empty())
-            continue;
-        if (static_cast<int>(portList_.size()) == kPortListSize)
-            break;
-        portList_.push_back(path);
-        portSelector_->addItem(QString::fromStdString(PortDisplayName(path)));
-        const std::string device = image_.DeviceFor(path);
-        portSelector_->setItemData(
-            portSelector_->count() - 1,
-            QString::fromStdString(device.empty() ? PortDisplayName(path) : device),
-            Qt::ToolTipRole);
-    }
-    if (!portList_.empty())
-        currentPort_ = portList_.front();
-}
-
-void CVEXA2aDlg::ConfirmPortSelection() {
-    image_.ClosePort();
-    std::this_thread::sleep_for(timing_.portSettle);
-    const int k = portSelector_->currentIndex();
-    if (k < 0 || k >= static_cast<int>(portList_.size()))
-        return;
-    if (portList_[k] != currentPort_) {
-        send_->setEnabled(false);
-        version_->setEnabled(false);
-        SetTreeEnabled(false);
-    }
-    currentPort_ = portList_[k];
-}
-
 void CVEXA2aDlg::StartRead() {
-    const bool sendWasOn = send_->isEnabled();
-    const bool versionWasOn = version_->isEnabled();
+    const bool sendWasOn = widgets_.send->isEnabled();
+    const bool versionWasOn = widgets_.version->isEnabled();
     if (sendWasOn) {
-        send_->setEnabled(false);
-        version_->setEnabled(false);
+        widgets_.send->setEnabled(false);
+        widgets_.version->setEnabled(false);
     }
-    read_->setEnabled(false);
-    factory_->setEnabled(false);
-    if (image_.OpenPort(currentPort_) != 1) {
-        ReportPortFailure();
-        read_->setEnabled(true);
-        factory_->setEnabled(true);
-        send_->setEnabled(sendWasOn);
-        version_->setEnabled(versionWasOn);
-        if (busy_)
-            EndBusy({});
+    widgets_.read->setEnabled(false);
+    widgets_.factory->setEnabled(false);
+    if (image_.OpenPort(CurrentPort()) != 1) {
+        ShowPortFailure(image_, ui_, this);
+        widgets_.read->setEnabled(true);
+        widgets_.factory->setEnabled(true);
+        widgets_.send->setEnabled(sendWasOn);
+        widgets_.version->setEnabled(versionWasOn);
+        if (lock_->Busy())
+            lock_->End({});
         return;
     }
-    BeginBusy();
+    lock_->Begin();
     transferKind_ = BackupKind::Read;
     transfer_.StartRead(image_, observer_, timing_);
 }
 
 void CVEXA2aDlg::StartSend() {
-    for (QPushButton* button : {send_, read_, version_, factory_})
+    for (QPushButton* button : {widgets_.send, widgets_.read, widgets_.version, widgets_.factory})
         button->setEnabled(false);
     image_.ClosePort();
-    if (image_.OpenPort(currentPort_) != 1) {
-        ReportPortFailure();
-        for (QPushButton* button : {send_, read_, version_, factory_})
+    if (image_.OpenPort(CurrentPort()) != 1) {
+        ShowPortFailure(image_, ui_, this);
+        for (QPushButton* button :
+             {widgets_.send, widgets_.read, widgets_.version, widgets_.factory})
             button->setEnabled(true);
         return;
     }
-    BeginBusy();
+    lock_->Begin();
     transferKind_ = BackupKind::Sent;
     transfer_.StartSend(image_, observer_, timing_);
 }
@@ -306,95 +203,48 @@ void CVEXA2aDlg::FactoryReset() {
                         MessageButtons::OkCancel) != MessageAnswer::Ok) {
         return;
     }
-    if (image_.OpenPort(currentPort_) != 1) {
-        ReportPortFailure();
+    if (image_.OpenPort(CurrentPort()) != 1) {
+        ShowPortFailure(image_, ui_, this);
         return;
     }
-    for (QPushButton* button : {send_, read_, version_, factory_})
+    for (QPushButton* button : {widgets_.send, widgets_.read, widgets_.version, widgets_.factory})
         button->setEnabled(false);
-    BeginBusy();
+    lock_->Begin();
     SendFactoryResetCommands(image_);
     // The unit restarts meanwhile; a timer keeps the window painting.
     QTimer::singleShot(timing_.factoryResetPause, this, &CVEXA2aDlg::StartRead);
 }
 
 void CVEXA2aDlg::RunProcedure(const std::function<void()>& procedure) {
-    if (busy_)
+    if (lock_->Busy())
         return;
     // A live procedure has the port to itself until it has ended on the unit.
-    LendPort(true);
+    lock_->Lend(true);
     procedure();
-    LendPort(false);
-}
-
-void CVEXA2aDlg::ShowVersion() {
-    image_.versionText = ShortenedVersionText(image_.versionText);
-    ui_.ShowMessage(this, kVersionCaption, QString::fromStdString(image_.versionText),
-                    MessageIcon::None, MessageButtons::Ok);
-}
-
-void CVEXA2aDlg::ShowHelp() {
-    ui_.ShowMessage(this, kHelpCaption, kMainHelpText, MessageIcon::Information,
-                    MessageButtons::Ok);
+    lock_->Lend(false);
+    ShowImageInTitle(*this, image_);
 }
 
 void CVEXA2aDlg::ShowInfoFromButton() {
     AboutBox box(this);
     if (box.exec() != QDialog::Accepted)
-        SetTreeEnabled(true);
-}
-
-void CVEXA2aDlg::ShowInfoFromMenu() {
-    CAboutDlg box(this);
-    box.exec();
-}
-
-void CVEXA2aDlg::OnTreeSelection() {
-    const QList<QTreeWidgetItem*> selected = tree_->selectedItems();
-    if (selected.isEmpty())
-        return;
-    const QString text = selected.front()->text(0);
-    tree_->clearSelection();
-    // Opened once the selecting click or key has been handled, not inside it; a key selects
-    // twice, which must not open the page twice.
-    if (topicPending_)
-        return;
-    topicPending_ = true;
-    QTimer::singleShot(0, this, [this, text] {
-        topicPending_ = false;
-        OpenTopic(text);
-    });
+        lock_->SetTreeEnabled(true);
 }
 
 void CVEXA2aDlg::OpenTopic(const QString& text) {
-    if (busy_)
+    if (lock_->Busy())
         return;
     const PageFactory factory = FindPage(topics_, text.toStdString());
     if (factory == nullptr)
         return;
     std::unique_ptr<QDialog> page = factory(image_, ui_);
     page->exec();
+    ShowImageInTitle(*this, image_);
 }
 
-void CVEXA2aDlg::OpenFile() {
-    if (!files_.Open())
-        return;
-    send_->setEnabled(true);
-    SetTreeEnabled(true);
-}
-
-void CVEXA2aDlg::OpenBackup() {
-    if (!files_.OpenFrom(QString::fromStdString(TextFromPath(backupFolder_))))
-        return;
-    send_->setEnabled(true);
-    SetTreeEnabled(true);
-}
-
-void CVEXA2aDlg::ImportText() {
-    if (texts_.Import() != SettingsTextCommands::Imported::Complete)
-        return;
-    send_->setEnabled(true);
-    SetTreeEnabled(true);
+void CVEXA2aDlg::EnableAfterLoad() {
+    widgets_.send->setEnabled(true);
+    lock_->SetTreeEnabled(true);
 }
 
 void CVEXA2aDlg::Exit() {
@@ -403,109 +253,38 @@ void CVEXA2aDlg::Exit() {
     exiting_ = true;
     WaitForTransferEnd();
     transfer_.Join();
-    const bool mayEnd = files_.MayEnd();
+    const bool mayEnd = fileMenu_->Commands().MayEnd();
     exiting_ = false;
     if (mayEnd)
         QDialog::done(QDialog::Accepted);
 }
 
 void CVEXA2aDlg::StepProgress() {
-    const int next = progress_->value() + 1;
-    progress_->setValue(next > kProgressMaximum ? 0 : next);
+    const int next = widgets_.progress->value() + 1;
+    widgets_.progress->setValue(next > MainWindowWidgets::kProgressMaximum ? 0 : next);
 }
 
 void CVEXA2aDlg::OnTransferEnded(const TransferOutcome& outcome) {
     transfer_.Join();
     const ButtonStates& states = outcome.buttons;
-    read_->setEnabled(states.read);
-    factory_->setEnabled(states.factoryReset);
-    send_->setEnabled(states.send);
-    version_->setEnabled(states.version);
-    EndBusy(states.tree);
-    KeepBackup(outcome);
-}
-
-void CVEXA2aDlg::KeepBackup(const TransferOutcome& outcome) {
-    if (outcome.result != TransferResult::Success)
-        return;
-    const BackupResult backup = SaveBackup(image_, transferKind_, currentPort_, backupFolder_);
-    if (backup.Succeeded())
-        return;
-    ui_.ShowMessage(this, {},
-                    QString(kBackupFailedText) + "\n" +
-                        QString::fromStdString(TextFromPath(backup.path)) + "\n" +
-                        QString::fromStdString(backup.reason),
-                    MessageIcon::Warning, MessageButtons::Ok);
-}
-
-void CVEXA2aDlg::BeginBusy() {
-    if (busy_)
-        return;
-    busy_ = true;
-    treeAfterBusy_ = tree_->isEnabled();
-    // Nothing may change the image or use the port while the worker does.
-    tree_->setEnabled(false);
-    fileMenu_->menuAction()->setEnabled(false);
-    extras_->Menu()->menuAction()->setEnabled(false);
-    portSelector_->setEnabled(false);
-    calibration_->setEnabled(false);
-    headset_->setEnabled(false);
-}
-
-void CVEXA2aDlg::EndBusy(std::optional<bool> tree) {
-    busy_ = false;
-    tree_->setEnabled(tree.value_or(treeAfterBusy_));
-    fileMenu_->menuAction()->setEnabled(true);
-    extras_->Menu()->menuAction()->setEnabled(true);
-    portSelector_->setEnabled(true);
-    calibration_->setEnabled(true);
-    headset_->setEnabled(true);
-    if (endWait_ != nullptr)
-        endWait_->quit();
-}
-
-void CVEXA2aDlg::SetTreeEnabled(bool enabled) {
-    if (busy_) {
-        treeAfterBusy_ = enabled;
-    } else {
-        tree_->setEnabled(enabled);
-    }
+    widgets_.read->setEnabled(states.read);
+    widgets_.factory->setEnabled(states.factoryReset);
+    widgets_.send->setEnabled(states.send);
+    widgets_.version->setEnabled(states.version);
+    lock_->End(states.tree);
+    ShowImageInTitle(*this, image_);
+    if (outcome.result == TransferResult::Success)
+        KeepBackup(image_, transferKind_, CurrentPort(), backupFolder_, ui_, this);
 }
 
 void CVEXA2aDlg::WaitForTransferEnd() {
-    if (!busy_)
+    if (!lock_->Busy())
         return;
-    closingNote_->show();
+    widgets_.closingNote->show();
     QEventLoop loop;
-    endWait_ = &loop;
+    connect(lock_, &ControlLock::ended, &loop, &QEventLoop::quit);
     loop.exec();
-    endWait_ = nullptr;
-    closingNote_->hide();
-}
-
-// A check of the unit or a live procedure uses the port like a read, but leaves the buttons as
-// they were.
-void CVEXA2aDlg::LendPort(bool lent) {
-    const std::array<QPushButton*, 4> buttons{read_, send_, factory_, version_};
-    if (lent) {
-        for (std::size_t i = 0; i < buttons.size(); ++i) {
-            buttonsBeforeLending_[i] = buttons[i]->isEnabled();
-            buttons[i]->setEnabled(false);
-        }
-        BeginBusy();
-        return;
-    }
-    for (std::size_t i = 0; i < buttons.size(); ++i)
-        buttons[i]->setEnabled(buttonsBeforeLending_[i]);
-    EndBusy({});
-}
-
-void CVEXA2aDlg::ReportPortFailure() {
-    QString text = kPortInitFailedText;
-    const std::string reason = image_.PortOpenFailureReason();
-    if (!reason.empty())
-        text += "\n\n" + QString::fromStdString(reason);
-    ui_.ShowMessage(this, kErrorCaption, text, MessageIcon::Error, MessageButtons::Ok);
+    widgets_.closingNote->hide();
 }
 
 }  // namespace orvan

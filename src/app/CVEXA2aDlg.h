@@ -2,18 +2,17 @@
 
 #include <QDialog>
 
-#include <array>
 #include <filesystem>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
-#include "app/FileCommands.h"
+#include "app/ControlLock.h"
 #include "app/GuiTransferObserver.h"
-#include "app/SettingsTextCommands.h"
+#include "app/MainWindowWidgets.h"
+#include "app/PortSelector.h"
 #include "app/Topics.h"
 #include "core/Backups.h"
 #include "core/PortFolder.h"
@@ -23,17 +22,10 @@
 #include "link/TransferThread.h"
 #include "ui/QtUserInterface.h"
 
-class QEventLoop;
-class QLabel;
-class QMenu;
-class QProgressBar;
-class QPushButton;
-class QTreeWidget;
-
 namespace orvan {
 
 class ExtrasMenu;
-class PortSelector;
+class FileMenu;
 
 // What the main window is built from; the defaults are the program's, tests replace them.
 struct MainWindowSetup {
@@ -46,23 +38,23 @@ struct MainWindowSetup {
 };
 
 // The main window: port choice, read and send with progress, factory reset, version, info, the
-// configuration tree and the file menu, on the one register image of the run.
+// configuration tree and the file menu, on the one register image of the run. The title names the
+// open file and marks unsaved changes; a register file dropped on the window is opened.
 class CVEXA2aDlg : public QDialog {
     Q_OBJECT
 
   public:
-    static constexpr int kPortListSize = 10;
-    static constexpr int kProgressMaximum = 300;
-
     explicit CVEXA2aDlg(MainWindowSetup setup = {});
     ~CVEXA2aDlg() override;
 
     Register& Image() { return image_; }
-    const std::string& CurrentPort() const { return currentPort_; }
-    const std::vector<std::string>& PortList() const { return portList_; }
+    const std::string& CurrentPort() const { return widgets_.portSelector->Current(); }
+    const std::vector<std::string>& PortList() const { return widgets_.portSelector->Paths(); }
     // From a read's or send's start (a factory reset's confirmation) until its end is handled,
     // and while a live procedure runs.
-    bool TransferRunning() const { return busy_; }
+    bool TransferRunning() const { return lock_->Busy(); }
+    // The file named on the command line; call before the window runs.
+    void OpenAtStart(const QString& path);
 
     // Every way of closing the window ends here: the exit procedure.
     void reject() override;
@@ -70,40 +62,25 @@ class CVEXA2aDlg : public QDialog {
   protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     void BuildControls();
     void BuildMenus();
-    void BuildTree();
-
-    void BuildPortList();
-    void ConfirmPortSelection();
 
     void StartRead();
     void StartSend();
     void FactoryReset();
     void RunProcedure(const std::function<void()>& procedure);
-    void ShowVersion();
-    void ShowHelp();
     void ShowInfoFromButton();
-    void ShowInfoFromMenu();
     void OpenTopic(const QString& text);
-    void OnTreeSelection();
-
-    void OpenFile();
-    void OpenBackup();
-    void ImportText();
+    void EnableAfterLoad();
     void Exit();
-    void KeepBackup(const TransferOutcome& outcome);
 
     void StepProgress();
     void OnTransferEnded(const TransferOutcome& outcome);
-    void BeginBusy();
-    void EndBusy(std::optional<bool> tree);
-    void SetTreeEnabled(bool enabled);
     void WaitForTransferEnd();
-    void ReportPortFailure();
-    void LendPort(bool lent);
 
     // Before the image: its port records into the trace.
     std::shared_ptr<PortTrace> trace_ = std::make_shared<PortTrace>();
@@ -112,37 +89,17 @@ class CVEXA2aDlg : public QDialog {
     UserInterface& ui_;
     Timing timing_;
     std::span<const Topic> topics_;
-    FileCommands files_;
-    SettingsTextCommands texts_;
     GuiTransferObserver observer_;
 
-    std::string currentPort_;
-    std::vector<std::string> portList_;
     bool shownOnce_ = false;
-    bool busy_ = false;
-    bool treeAfterBusy_ = false;
     bool exiting_ = false;
-    bool topicPending_ = false;
-    QEventLoop* endWait_ = nullptr;
     std::filesystem::path backupFolder_;
     BackupKind transferKind_ = BackupKind::Read;
 
-    PortSelector* portSelector_ = nullptr;
-    QPushButton* help_ = nullptr;
-    QPushButton* info_ = nullptr;
-    QPushButton* read_ = nullptr;
-    QPushButton* send_ = nullptr;
-    QPushButton* factory_ = nullptr;
-    QPushButton* version_ = nullptr;
-    QPushButton* calibration_ = nullptr;
-    QPushButton* headset_ = nullptr;
-    QProgressBar* progress_ = nullptr;
-    QTreeWidget* tree_ = nullptr;
-    QLabel* closingNote_ = nullptr;
-    QMenu* fileMenu_ = nullptr;
+    MainWindowWidgets widgets_;
+    FileMenu* fileMenu_ = nullptr;
     ExtrasMenu* extras_ = nullptr;
-    std::array<bool, 4>
-        buttonsBeforeLending_{};  // "Lesen", "Senden", "Werkseinstellungen", version
+    ControlLock* lock_ = nullptr;
 
     // Last member: destroyed (joined) first, while everything the worker uses still exists.
     TransferThread transfer_;

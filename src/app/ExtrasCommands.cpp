@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "app/RememberedSettings.h"
 #include "app/SettingsReport.h"
 #include "app/ShellTexts.h"
 #include "app/Vergleich.h"
@@ -28,9 +29,13 @@ ExtrasCommands::ExtrasCommands(const Register& image, UserInterface& ui, QWidget
     : image_(image), ui_(ui), parent_(parent) {}
 
 bool ExtrasCommands::CompareWithFile() {
-    const QString chosen = ui_.OpenFileName(parent_);
+    RememberedSettings settings;
+    const QString chosen =
+        ui_.ChooseFile(parent_, {false, kOpenDialogTitle, kFileFilter, kFileSuffix,
+                                 settings.Folder(FolderKind::RegisterFiles)});
     if (chosen.isEmpty())
         return false;
+    settings.RememberFolderOf(FolderKind::RegisterFiles, chosen);
     Register file;
     file.fileName = chosen.toStdString();
     const FileResult result = LoadFromFile(file);
@@ -49,10 +54,13 @@ bool ExtrasCommands::CompareWithFile() {
 }
 
 bool ExtrasCommands::WriteReport() {
-    const QString chosen = ui_.ChooseFile(
-        parent_, {true, kReportSaveTitle, kReportFilter, "pdf", {}, SuggestedReportName()});
+    RememberedSettings settings;
+    const QString chosen =
+        ui_.ChooseFile(parent_, {true, kReportSaveTitle, kReportFilter, "pdf",
+                                 settings.Folder(FolderKind::Reports), SuggestedReportName()});
     if (chosen.isEmpty())
         return false;
+    settings.RememberFolderOf(FolderKind::Reports, chosen);
     const QByteArray pdf = SettingsReportPdf(image_, QDateTime::currentDateTime());
     if (const std::error_code error = ReplaceNamedFileAtomically(
             chosen.toStdString(), std::string_view(pdf.constData(), pdf.size()))) {

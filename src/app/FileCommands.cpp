@@ -26,12 +26,26 @@ void FileCommands::New() {
 }
 
 bool FileCommands::Open() {
-    return Load(ui_.OpenFileName(parent_));
+    return Load(ChooseRegisterFile(false));
 }
 
 bool FileCommands::OpenFrom(const QString& folder) {
     return Load(
         ui_.ChooseFile(parent_, {false, kOpenDialogTitle, kFileFilter, kFileSuffix, folder}));
+}
+
+bool FileCommands::OpenPath(const QString& path) {
+    return Load(path);
+}
+
+QString FileCommands::ChooseRegisterFile(bool save) {
+    RememberedSettings settings;
+    const QString chosen =
+        ui_.ChooseFile(parent_, {save, save ? kSaveDialogTitle : kOpenDialogTitle, kFileFilter,
+                                 kFileSuffix, settings.Folder(FolderKind::RegisterFiles)});
+    if (!chosen.isEmpty())
+        settings.RememberFolderOf(FolderKind::RegisterFiles, chosen);
+    return chosen;
 }
 
 bool FileCommands::Load(const QString& chosen) {
@@ -51,13 +65,14 @@ bool FileCommands::Load(const QString& chosen) {
         ui_.ShowMessage(parent_, {}, FailureText(kOpenWarningText, path, result.reason),
                         MessageIcon::Warning, MessageButtons::Ok);
     }
+    RememberedSettings().AddRecentFile(chosen);
     return true;
 }
 
 bool FileCommands::Save() {
     if (!image_.fileName.empty())
         return WriteTo(image_.fileName);
-    const QString chosen = ui_.SaveFileName(parent_);
+    const QString chosen = ChooseRegisterFile(true);
     if (chosen.isEmpty())
         return false;
     if (!WriteTo(chosen.toStdString()))
@@ -67,7 +82,7 @@ bool FileCommands::Save() {
 }
 
 bool FileCommands::SaveAs() {
-    const QString chosen = ui_.SaveFileName(parent_);
+    const QString chosen = ChooseRegisterFile(true);
     if (chosen.isEmpty())
         return false;
     return WriteTo(chosen.toStdString());
@@ -77,6 +92,14 @@ bool FileCommands::MayEnd() {
     if (!image_.changed)
         return true;
     const MessageAnswer answer = ui_.ShowMessage(parent_, kExitCaption, kExitQuestion,
+                                                 MessageIcon::Question, MessageButtons::YesNo);
+    return answer != MessageAnswer::Yes || Save();
+}
+
+bool FileCommands::MayReplace() {
+    if (!image_.changed)
+        return true;
+    const MessageAnswer answer = ui_.ShowMessage(parent_, kExitCaption, kReplaceQuestion,
                                                  MessageIcon::Question, MessageButtons::YesNo);
     return answer != MessageAnswer::Yes || Save();
 }
@@ -93,6 +116,7 @@ bool FileCommands::WriteTo(const std::string& path) {
         return false;
     }
     image_.changed = false;
+    RememberedSettings().AddRecentFile(QString::fromStdString(path));
     return true;
 }
 

@@ -24,11 +24,16 @@ inline constexpr const char* kVersionCaption = "Version des Orvans";
 inline constexpr const char* kExitCaption = "Änderungen Speichern";
 inline constexpr const char* kExitQuestion =
     "Wollen Sie vor dem Schließen der Anwendung die Änderungen speichern?";
+inline constexpr const char* kReplaceQuestion =
+    "Wollen Sie vor dem Öffnen einer anderen Datei die Änderungen speichern?";
 inline constexpr const char* kClosingNote =
     "Übertragung läuft – das Programm wird nach ihrem Ende geschlossen.";
 
 inline constexpr const char* kSavedInText = "gespeichert in: ";
 inline constexpr const char* kOpenBackupsItem = "Sicherungen öffnen...";
+inline constexpr const char* kRecentFilesMenu = "Zuletzt geöffnet";
+inline constexpr const char* kRecentFileGoneText =
+    "Die Datei ist nicht mehr vorhanden und wurde aus der Liste entfernt:";
 inline constexpr const char* kBackupFailedText =
     "Die Sicherungskopie konnte nicht gespeichert werden:";
 inline constexpr const char* kExtrasMenuTitle = "&Extras";

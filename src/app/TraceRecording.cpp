@@ -1,5 +1,6 @@
 #include "app/TraceRecording.h"
 
+#include "app/RememberedSettings.h"
 #include "app/ShellTexts.h"
 #include "core/FileAccess.h"
 #include "link/DeviceMessages.h"
@@ -10,10 +11,13 @@ TraceRecording::TraceRecording(PortTrace& trace, UserInterface& ui, QWidget* par
     : trace_(trace), ui_(ui), parent_(parent) {}
 
 bool TraceRecording::Start() {
+    RememberedSettings settings;
     const QString chosen =
-        ui_.ChooseFile(parent_, {true, kTraceDialogTitle, kTraceFileFilter, kTraceFileSuffix, {}});
+        ui_.ChooseFile(parent_, {true, kTraceDialogTitle, kTraceFileFilter, kTraceFileSuffix,
+                                 settings.Folder(FolderKind::Traces)});
     if (chosen.isEmpty())
         return false;
+    settings.RememberFolderOf(FolderKind::Traces, chosen);
     std::error_code error;
     const std::filesystem::path path = PathFromText(chosen.toStdString(), error);
     if (error || (error = trace_.Start(path))) {

@@ -11,12 +11,6 @@
 
 namespace orvan {
 
-namespace {
-
-constexpr int kThresholdLength = 3;
-
-}  // namespace
-
 HeadsetKonfig::HeadsetKonfig(Register& image, UserInterface& ui, QWidget* parent)
     : QDialog(parent), model_(image) {
     setWindowTitle(ToQString(HeadsetKonfigModel::kTitle));
@@ -42,7 +36,7 @@ HeadsetKonfig::HeadsetKonfig(Register& image, UserInterface& ui, QWidget* parent
     auto* grid = new QGridLayout(group);
     threshold_ = AddDecimalRow(
         *group, *grid, 0, ToQString(HeadsetKonfigModel::kThresholdLabel), model_.Threshold(),
-        kThresholdLength, [] {}, ToQString(HeadsetKonfigModel::kThresholdUnit));
+        model_.Threshold().FieldLength(), [] {}, ToQString(HeadsetKonfigModel::kThresholdUnit));
     grid->addWidget(
         new QLabel(
             QStringLiteral("Wenn die Spannung kleiner ist, ist das Headset da. Standard: 975"),

@@ -8,14 +8,9 @@
 #include <QLineEdit>
 
 #include "pages/PageControls.h"
+#include "ui/Widgets.h"
 
 namespace orvan {
-
-namespace {
-
-constexpr int kVolumeLength = 5;
-
-}  // namespace
 
 HoererLSKonfig::HoererLSKonfig(Register& image, UserInterface& ui, QWidget* parent)
     : QDialog(parent), model_(image) {
@@ -47,7 +42,7 @@ HoererLSKonfig::HoererLSKonfig(Register& image, UserInterface& ui, QWidget* pare
 }
 
 QWidget* HoererLSKonfig::BuildTetraCircuit(QWidget& parent, std::size_t circuit) {
-    auto* group = new QGroupBox(CircuitName(circuit), &parent);
+    QGroupBox* group = MakeGroupBox(CircuitName(circuit), &parent);
     auto* column = new QVBoxLayout(group);
     pttStates_[circuit] = AddChoiceGroup(
         *group, *column, ToQString(HoererLSKonfigModel::kStateCaption),
@@ -55,7 +50,7 @@ QWidget* HoererLSKonfig::BuildTetraCircuit(QWidget& parent, std::size_t circuit)
         [this, circuit](std::size_t option) { model_.PttState(circuit).Choose(option); });
 
     QLineEdit* volume = MakeDigitField(
-        *group, kVolumeLength,
+        *group, model_.PttVolume(circuit).FieldLength(),
         [this, circuit](const std::string& text) { model_.PttVolume(circuit).SetText(text); },
         [this, circuit] {
             model_.LeaveVolume(circuit);

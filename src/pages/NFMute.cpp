@@ -10,12 +10,6 @@
 
 namespace orvan {
 
-namespace {
-
-constexpr int kLevelFieldLength = 2;
-
-}  // namespace
-
 NFMute::NFMute(Register& image, UserInterface& ui, QWidget* parent)
     : QDialog(parent), model_(image) {
     setWindowTitle(ToQString(NFMuteModel::kTitle));
@@ -31,7 +25,7 @@ NFMute::NFMute(Register& image, UserInterface& ui, QWidget* parent)
             const auto which = static_cast<Level>(level);
             fields_[circuit][level] = AddDecimalRow(
                 *group, *grid, static_cast<int>(level), ToQString(NFMuteModel::kLabels[level]),
-                model_.Field(circuit, which), kLevelFieldLength,
+                model_.Field(circuit, which), model_.Field(circuit, which).FieldLength(),
                 [this, circuit, which] {
                     model_.Leave(circuit, which);
                     Refresh();

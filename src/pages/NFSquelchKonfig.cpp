@@ -20,12 +20,6 @@ struct NFSquelchKonfig::FieldRow {
     const char* unit;
 };
 
-namespace {
-
-constexpr int kSquelchFieldLength = 2;
-
-}  // namespace
-
 NFSquelchKonfig::NFSquelchKonfig(Register& image, UserInterface& ui,
                                  const CarrierModes& carrierModes, QWidget* parent)
     : QDialog(parent), model_(image, carrierModes) {
@@ -77,7 +71,7 @@ QGroupBox* NFSquelchKonfig::BuildCircuit(std::size_t circuit) {
 void NFSquelchKonfig::AddField(QGroupBox& group, QGridLayout& grid, int line, std::size_t circuit,
                                const FieldRow& row) {
     QLineEdit* field = MakeDigitField(
-        group, kSquelchFieldLength,
+        group, model_.Field(circuit, row.setting).FieldLength(),
         [this, circuit, setting = row.setting](const std::string& text) {
             model_.Field(circuit, setting).SetText(text);
         },

@@ -16,6 +16,7 @@
 #include <QStyleOptionFrame>
 
 #include "pages/PageMessages.h"
+#include "ui/Widgets.h"
 
 namespace orvan {
 
@@ -62,7 +63,7 @@ CheckBoxRow MakeCheckBoxRow(QWidget& parent, const QString& label, const QString
 QButtonGroup* AddChoiceGroup(QWidget& parent, QBoxLayout& layout, const QString& title,
                              std::span<const ChoiceOption> options,
                              std::function<void(std::size_t)> chosen) {
-    auto* box = new QGroupBox(title, &parent);
+    QGroupBox* box = MakeGroupBox(title, &parent);
     layout.addWidget(box);
     auto* buttons = new QVBoxLayout(box);
     return AddChoiceButtons(*box, *buttons, options, std::move(chosen));

@@ -8,12 +8,6 @@
 
 namespace orvan {
 
-namespace {
-
-constexpr int kTimeFieldLength = 3;
-
-}  // namespace
-
 Sendezeitbegrenzung::Sendezeitbegrenzung(Register& image, UserInterface& ui, QWidget* parent)
     : QDialog(parent), model_(image) {
     using Field = SendezeitbegrenzungModel::Field;
@@ -23,12 +17,13 @@ Sendezeitbegrenzung::Sendezeitbegrenzung(Register& image, UserInterface& ui, QWi
     page->addLayout(grid);
     for (std::size_t index = 0; index < fields_.size(); ++index) {
         const auto field = static_cast<Field>(index);
-        fields_[index] = AddDecimalRow(*this, *grid, static_cast<int>(index),
-                                       ToQString(SendezeitbegrenzungModel::kLabels[index]),
-                                       model_.Text(field), kTimeFieldLength, [this, field] {
-                                           model_.Leave(field);
-                                           Refresh();
-                                       });
+        fields_[index] =
+            AddDecimalRow(*this, *grid, static_cast<int>(index),
+                          ToQString(SendezeitbegrenzungModel::kLabels[index]), model_.Text(field),
+                          model_.Text(field).FieldLength(), [this, field] {
+                              model_.Leave(field);
+                              Refresh();
+                          });
     }
     const PageButtons buttons = AddPageButtons(*this, *page, QStringLiteral("Hilfe..."));
     ConnectHelpAndOk(*this, buttons, ui, SendezeitbegrenzungModel::Help(), [this, target = &image] {

@@ -14,6 +14,7 @@
 
 #include "pages/PageControls.h"
 #include "pages/TonrufauswerterKonfig.h"
+#include "ui/Widgets.h"
 
 namespace orvan {
 
@@ -100,8 +101,8 @@ QGroupBox* Tonrufauswertung::BuildCircuit(std::size_t circuit) {
 
 void Tonrufauswertung::BuildNotifications(QGroupBox& circuitGroup, QBoxLayout& column,
                                           std::size_t circuit) {
-    auto* group =
-        new QGroupBox(QStringLiteral("Benachrichtigungen bei Kreisaktivierung"), &circuitGroup);
+    QGroupBox* group =
+        MakeGroupBox(QStringLiteral("Benachrichtigungen bei Kreisaktivierung"), &circuitGroup);
     column.addWidget(group);
     auto* pairs = new QHBoxLayout(group);
     auto* ledColumn = new QVBoxLayout;

@@ -10,12 +10,6 @@
 
 namespace orvan {
 
-namespace {
-
-constexpr int kOutputLevelLength = 5;
-
-}  // namespace
-
 AusgabepegelAendern::AusgabepegelAendern(Register& image, LevelChoice level, QWidget* parent)
     : QDialog(parent), model_(image, level) {
     setWindowTitle(ToQString(AusgabepegelAendernModel::kTitle));
@@ -24,7 +18,7 @@ AusgabepegelAendern::AusgabepegelAendern(Register& image, LevelChoice level, QWi
     page->addWidget(frame_);
     auto* row = new QHBoxLayout(frame_);
     level_ = MakeDigitField(
-        *frame_, kOutputLevelLength,
+        *frame_, model_.Level().FieldLength(),
         [this](const std::string& text) { model_.Level().SetText(text); },
         [this] {
             model_.Leave();

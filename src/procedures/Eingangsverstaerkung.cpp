@@ -12,12 +12,6 @@
 
 namespace orvan {
 
-namespace {
-
-constexpr int kInputLevelLength = 5;
-
-}  // namespace
-
 Eingangsverstaerkung::Eingangsverstaerkung(Register& image, UserInterface& ui, QWidget* parent)
     : QDialog(parent), ui_(ui), model_(image) {
     setWindowTitle(ToQString(EingangsverstaerkungModel::kTitle));
@@ -78,7 +72,7 @@ QWidget* Eingangsverstaerkung::BuildCircuit(std::size_t circuit) {
 
 QLineEdit* Eingangsverstaerkung::MakeLevelField(QWidget& parent, FixedDecimal& level) {
     return MakeDigitField(
-        parent, kInputLevelLength, [&level](const std::string& text) { level.SetText(text); },
+        parent, level.FieldLength(), [&level](const std::string& text) { level.SetText(text); },
         [this, &level] {
             EingangsverstaerkungModel::LeaveLevel(level);
             Refresh();

@@ -28,7 +28,6 @@ HSErkennung::HSErkennung(Register& image, std::string portPath, UserInterface& u
     auto* group = new QGroupBox("Status", this);
     status_ = new QLabel(QString::fromUtf8(model_.Status()), group);
     status_->setAlignment(Qt::AlignCenter);
-    status_->setAccessibleName("Status");
     auto* groupLayout = new QVBoxLayout(group);
     groupLayout->addWidget(status_);
 

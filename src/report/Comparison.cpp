@@ -6,8 +6,8 @@
 #include <utility>
 
 #include "core/TextFunctions.h"
-#include "pages/model/PageCatalogue.h"
 #include "report/Description.h"
+#include "report/PageCatalogue.h"
 
 namespace orvan {
 

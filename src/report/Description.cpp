@@ -1,8 +1,8 @@
 #include "report/Description.h"
 
 #include "core/TextFunctions.h"
-#include "pages/model/PageCatalogue.h"
 #include "pages/model/Words.h"
+#include "report/PageCatalogue.h"
 
 namespace orvan {
 

@@ -4,8 +4,8 @@
 #include <unordered_map>
 
 #include "core/TextFunctions.h"
-#include "pages/model/PageCatalogue.h"
 #include "report/Description.h"
+#include "report/PageCatalogue.h"
 #include "report/SettingsText.h"
 #include "report/TextLines.h"
 

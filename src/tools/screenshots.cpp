@@ -10,12 +10,15 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPainter>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeWidget>
+#include <QWindow>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -24,12 +27,14 @@
 #include "app/CVEXA2aApp.h"
 #include "app/CVEXA2aDlg.h"
 #include "app/EinzelnesRegister.h"
+#include "app/RememberedSettings.h"
 #include "app/SettingsReport.h"
 #include "app/SettingsTextCommands.h"
 #include "app/ShellTexts.h"
 #include "app/Textfehler.h"
 #include "app/Vergleich.h"
 #include "app/VersionText.h"
+#include "core/RegisterFile.h"
 #include "link/DeviceMessages.h"
 #include "pages/BUSYInKonfig.h"
 #include "pages/BUSYOutKonfig.h"
@@ -78,8 +83,6 @@ class SilentUserInterface : public UserInterface {
                               MessageButtons) override {
         return MessageAnswer::Ok;
     }
-    QString OpenFileName(QWidget*) override { return {}; }
-    QString SaveFileName(QWidget*) override { return {}; }
     QString ChooseFile(QWidget*, const FileRequest&) override { return {}; }
 };
 
@@ -90,12 +93,33 @@ class Camera {
     bool Take(QWidget& widget, const QString& name) {
         widget.show();
         Wait(50);
-        const QString path = QDir(folder_).filePath(name + ".png");
-        const bool saved = widget.grab().save(path);
-        std::printf("%s %s\n", saved ? "geschrieben:" : "FEHLER:", qPrintable(path));
+        const bool saved = Save(widget.grab(), name);
         widget.hide();
-        ok_ = ok_ && saved;
         return saved;
+    }
+
+    // Offscreen windows have no frame: the title the window sets is drawn above it, as a title
+    // bar would show it.
+    bool TakeWithTitle(QWidget& widget, const QString& name) {
+        QFont bold = widget.font();
+        bold.setBold(true);
+        const QString title = widget.windowHandle()->title();
+        widget.resize(std::max(widget.width(), QFontMetrics(bold).horizontalAdvance(title) + 40),
+                      widget.height());
+        widget.show();
+        Wait(50);
+        const QPixmap content = widget.grab();
+        const int barHeight = widget.fontMetrics().height() + 14;
+        QPixmap framed(content.width(), content.height() + barHeight);
+        framed.fill(widget.palette().color(QPalette::Highlight));
+        QPainter painter(&framed);
+        painter.setFont(bold);
+        painter.setPen(widget.palette().color(QPalette::HighlightedText));
+        painter.drawText(QRect(0, 0, content.width(), barHeight), Qt::AlignCenter, title);
+        painter.drawPixmap(0, barHeight, content);
+        painter.end();
+        widget.hide();
+        return Save(framed, name);
     }
 
     bool TakeMessage(const QString& name, const QString& caption, const QString& text,
@@ -122,6 +146,14 @@ class Camera {
     bool Ok() const { return ok_; }
 
   private:
+    bool Save(const QPixmap& picture, const QString& name) {
+        const QString path = QDir(folder_).filePath(name + ".png");
+        const bool saved = picture.save(path);
+        std::printf("%s %s\n", saved ? "geschrieben:" : "FEHLER:", qPrintable(path));
+        ok_ = ok_ && saved;
+        return saved;
+    }
+
     QString folder_;
     bool ok_ = true;
 };
@@ -219,8 +251,13 @@ int main(int argc, char** argv) {
         file.close();
         qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + path).toLocal8Bit());
     }
+    // The recent files shown are these, never the user's own.
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     CVEXA2aApp app(argc, argv);
     QApplication::setFont(QFont("DejaVu Sans", 10));
+    for (const char* name :
+         {"wache-ost.rvx2a2", "rettungswache-2.rvx2a2", "einsatzleitwagen.rvx2a2"})
+        RememberedSettings().AddRecentFile(QString("/home/technik/anlagen/") + name);
     Camera camera(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString("docs/screenshots"));
 
     QTemporaryDir ports;
@@ -242,6 +279,22 @@ int main(int argc, char** argv) {
     for (QTreeWidget* tree : window.findChildren<QTreeWidget*>())
         tree->expandAll();
     camera.Take(window, "main-window-after-read");
+
+    // A register file opened, then read over: its name and the mark of unsaved changes.
+    window.Image().fileName = config.filePath("leitstelle-nord.rvx2a2").toStdString();
+    SaveToFile(window.Image());
+    window.OpenAtStart(config.filePath("leitstelle-nord.rvx2a2"));
+    ButtonOf(window, "Lesen")->click();
+    for (int waited = 0; window.TransferRunning() && waited < 10000; waited += 20)
+        Wait(20);
+    camera.TakeWithTitle(window, "main-window-title");
+    for (QMenu* menu : window.findChildren<QMenu*>()) {
+        if (menu->title() == "&Datei" || menu->title() == kRecentFilesMenu) {
+            menu->adjustSize();
+            camera.Take(
+                *menu, menu->title() == kRecentFilesMenu ? "menu-zuletzt-geoeffnet" : "menu-datei");
+        }
+    }
 
     EinzelnesRegister single(window.Image(), silent);
     camera.Take(single, "einzelnes-register");

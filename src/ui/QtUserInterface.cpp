@@ -114,14 +114,6 @@ MessageAnswer QtUserInterface::ShowMessage(QWidget* parent, const QString& capti
     return ToAnswer(box->standardButton(box->clickedButton()), buttons);
 }
 
-QString QtUserInterface::OpenFileName(QWidget* parent) {
-    return RunFileDialog(MakeFileDialog(parent, false));
-}
-
-QString QtUserInterface::SaveFileName(QWidget* parent) {
-    return RunFileDialog(MakeFileDialog(parent, true));
-}
-
 QString QtUserInterface::ChooseFile(QWidget* parent, const FileRequest& request) {
     return RunFileDialog(MakeFileDialog(parent, request));
 }

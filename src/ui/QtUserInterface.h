@@ -21,8 +21,6 @@ class QtUserInterface : public UserInterface {
   public:
     MessageAnswer ShowMessage(QWidget* parent, const QString& caption, const QString& text,
                               MessageIcon icon, MessageButtons buttons) override;
-    QString OpenFileName(QWidget* parent) override;
-    QString SaveFileName(QWidget* parent) override;
     QString ChooseFile(QWidget* parent, const FileRequest& request) override;
 };
 

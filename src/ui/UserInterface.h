@@ -31,8 +31,6 @@ class UserInterface {
     virtual MessageAnswer ShowMessage(QWidget* parent, const QString& caption, const QString& text,
                                       MessageIcon icon, MessageButtons buttons) = 0;
     // The chosen path, or an empty string when the dialog was cancelled.
-    virtual QString OpenFileName(QWidget* parent) = 0;
-    virtual QString SaveFileName(QWidget* parent) = 0;
     virtual QString ChooseFile(QWidget* parent, const FileRequest& request) = 0;
 };
 

@@ -1,5 +1,6 @@
 #include "ui/Widgets.h"
 
+#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 
@@ -25,6 +26,12 @@ QLabel* MakeLabel(const QString& text, QWidget* field, QWidget* parent) {
     label->setBuddy(field);
     field->setAccessibleName(AccessibleText(text));
     return label;
+}
+
+QGroupBox* MakeGroupBox(const QString& title, QWidget* parent) {
+    auto* box = new QGroupBox(title, parent);
+    box->setAccessibleName(title);
+    return box;
 }
 
 void SetTabOrder(std::initializer_list<QWidget*> widgets) {

@@ -4,6 +4,7 @@
 
 #include <initializer_list>
 
+class QGroupBox;
 class QLabel;
 class QPushButton;
 class QWidget;
@@ -16,6 +17,8 @@ QString AccessibleText(const QString& text);
 QPushButton* MakeButton(const QString& text, QWidget* parent);
 // A label that is the buddy of field; the field's accessible name is the label's text.
 QLabel* MakeLabel(const QString& text, QWidget* field, QWidget* parent);
+// A group box named by its own title; Qt would name one inside another by the outer one's title.
+QGroupBox* MakeGroupBox(const QString& title, QWidget* parent);
 // Tab order in the given sequence, which follows the layout.
 void SetTabOrder(std::initializer_list<QWidget*> widgets);
 

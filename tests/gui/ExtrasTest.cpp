@@ -7,7 +7,7 @@
 
 #include "ShellTestSupport.h"
 #include "app/Vergleich.h"
-#include "pages/model/PageCatalogue.h"
+#include "report/PageCatalogue.h"
 
 namespace orvan::test {
 namespace {
@@ -230,6 +230,7 @@ TEST_F(Extras, SettingsReportIsAPdfWithEveryPageItsSettingsAndTheRawRegisters) {
     OpenTypical();
     const QString pdf = FilePath("bericht.pdf");
     ui_.savePaths.push_back(pdf);
+    ui_.fileRequests.clear();  // the open dialog's
     Action("Einstellungs&bericht als PDF...").trigger();
     ASSERT_EQ(ui_.fileRequests.size(), 1u);
     EXPECT_TRUE(ui_.fileRequests[0].save);

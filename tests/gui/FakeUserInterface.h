@@ -30,8 +30,6 @@ class FakeUserInterface : public UserInterface {
         }
         return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
     }
-    QString OpenFileName(QWidget*) override { return NextPath(openPaths, openDialogs); }
-    QString SaveFileName(QWidget*) override { return NextPath(savePaths, saveDialogs); }
     QString ChooseFile(QWidget*, const FileRequest& request) override {
         fileRequests.push_back(request);
         return request.save ? NextPath(savePaths, saveDialogs) : NextPath(openPaths, openDialogs);

@@ -35,9 +35,9 @@ TEST_F(FileCommandsTest, MenuHoldsItsItemsInOrder) {
     for (QAction* action : file->actions())
         if (!action->isSeparator())
             items << action->text();
-    EXPECT_EQ(items, (QStringList{"&Neu", "Ö&ffnen ...", "Sicherungen öffnen...", "&Speichern ",
-                                  "Speichern &unter ...", "Als Text e&xportieren...",
-                                  "Text &importieren...", "&Beenden"}));
+    EXPECT_EQ(items, (QStringList{"&Neu", "Ö&ffnen ...", "Zuletzt geöffnet",
+                                  "Sicherungen öffnen...", "&Speichern ", "Speichern &unter ...",
+                                  "Als Text e&xportieren...", "Text &importieren...", "&Beenden"}));
 }
 
 TEST_F(FileCommandsTest, NewDiscardsChangesWithoutAskingAndKeepsTheButtons) {

@@ -14,8 +14,8 @@
 #include "pages/NFSquelchKonfig.h"
 #include "pages/TonfolgeKonfig.h"
 #include "pages/TonrufauswerterKonfig.h"
-#include "pages/model/PageCatalogue.h"
 #include "pages/model/Words.h"
+#include "report/PageCatalogue.h"
 #include "ui/Widgets.h"
 
 namespace orvan {

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -68,7 +69,11 @@ inline void OnNextModal(std::function<void(QWidget&)> action) {
 class ShellTest : public ::testing::Test {
   protected:
     // COM1 would be this machine's /dev/ttyS0: a device that never opens keeps it out of the list.
-    ShellTest() { QFile::link("/dev/null", QString::fromStdString(Folder() + "/COM1")); }
+    // Each test starts without remembered files, port or folders.
+    ShellTest() {
+        QFile::link("/dev/null", QString::fromStdString(Folder() + "/COM1"));
+        QSettings(QSettings::IniFormat, QSettings::UserScope, "orvan2a", "orvan2a").clear();
+    }
 
     // Adds a simulated unit as the next free COM port; returns its port path ("\\.\COMn").
     std::string AddUnit(sim::UnitOptions options = {}) {

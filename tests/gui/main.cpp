@@ -16,6 +16,9 @@ int main(int argc, char** argv) {
     // Backups of a window built with the defaults land here, never in the real home.
     QTemporaryDir data;
     qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+    // The remembered files, port and folders, likewise.
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -8,7 +8,7 @@
 #include "core/Register.h"
 #include "pages/model/Binding.h"
 #include "pages/model/CircuitChoiceModel.h"
-#include "pages/model/PageCatalogue.h"
+#include "report/PageCatalogue.h"
 
 namespace orvan {
 namespace {

@@ -10,9 +10,9 @@
 #include "core/Register.h"
 #include "core/RegisterFile.h"
 #include "core/TextFunctions.h"
-#include "pages/model/PageCatalogue.h"
 #include "report/Comparison.h"
 #include "report/Description.h"
+#include "report/PageCatalogue.h"
 
 namespace orvan {
 namespace {

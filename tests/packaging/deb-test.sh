@@ -23,7 +23,7 @@ check() {
 check "orvan2a_${version}_amd64.deb exists" [ -f "$deb" ]
 dpkg-deb -c "$deb" | awk '{print $6}' | sed 's|^\./||' >"$work/contents"
 expected=(usr/bin/orvan2a usr/bin/orvan2a-cli usr/bin/orvan2a-sim
-    usr/share/applications/orvan2a.desktop
+    usr/share/applications/orvan2a.desktop usr/share/mime/packages/orvan2a.xml
     usr/share/icons/hicolor/scalable/apps/orvan2a.svg
     usr/share/man/man1/orvan2a.1.gz usr/share/man/man1/orvan2a-cli.1.gz
     usr/share/man/man1/orvan2a-sim.1.gz
@@ -48,6 +48,18 @@ grep -v 'root privileges' "$work/lintian.out"
 check "lintian reports no errors" [ "$status" -eq 0 ]
 
 dpkg-deb -x "$deb" "$work/root"
+# A double-click on a register file starts the program with that file.
+entry="$work/root/usr/share/applications/orvan2a.desktop"
+mime="$work/root/usr/share/mime/packages/orvan2a.xml"
+check "desktop entry passes the file" grep -qx "Exec=orvan2a %f" "$entry"
+mime_type=$(sed -n 's/.*<mime-type type="\([^"]*\)".*/\1/p' "$mime")
+check "desktop entry opens the register file type" grep -qx "MimeType=${mime_type};" "$entry"
+check "MIME type matches *.rvx2a2" grep -q '<glob pattern="\*.rvx2a2"/>' "$mime"
+check "  with a German comment" grep -q '<comment xml:lang="de">Registerdatei' "$mime"
+check "  and the program's icon" grep -q '<icon name="orvan2a"/>' "$mime"
+mkdir -p "$work/mime/packages" && cp "$mime" "$work/mime/packages/"
+update-mime-database "$work/mime" >/dev/null 2>&1
+check "  and the MIME database takes it" grep -q ":${mime_type}:\*\.rvx2a2" "$work/mime/globs2"
 for program in orvan2a-cli orvan2a-sim; do
     "$work/root/usr/bin/$program" --help >"$work/$program.help" 2>&1
     check "extracted $program --help runs" [ $? -eq 0 ]

@@ -2,7 +2,8 @@
 # Checks the Windows packages of the cross build in BUILD_DIR and runs the installed desktop
 # program under wine on Xvfb: it must show its main window within 10 s, read the simulated unit
 # (LINUX_BIN_DIR/orvan2a-sim) on wine's COM1 into the same file as the Linux tool, and end when
-# closed. A screenshot of the window after the read goes to SCREENSHOT.
+# closed. A screenshot of the window after the read goes to SCREENSHOT. The installed program opens
+# a register file given as argument or started through the file association.
 # Usage: wine-gui-test.sh BUILD_DIR LINUX_BIN_DIR SCREENSHOT
 set -uo pipefail
 build=$(realpath "$1")
@@ -95,11 +96,58 @@ if [ -n "$window" ]; then
     check "  the backup is the Linux read's file, byte for byte" cmp -s "$backup" "$work/linux.rvx2a2"
 fi
 
+# --- Register files opened by the desktop program: a file argument and the installer's file
+# association (start on the file) each show the program with that file's name in its title. ---
+wait_for_window() {  # wait_for_window TITLE_REGEX: the visible window's id within 10 s, or nothing
+    local found=""
+    for _ in $(seq 50); do
+        found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
+        [ -n "$found" ] && break
+        sleep 0.2
+    done
+    echo "$found"
+}
+close_program() {  # close_program: ends orvan2a.exe as its close button would, within 10 s
+    "$wine_bin" taskkill /IM orvan2a.exe >"$work/taskkill-file.out" 2>&1
+    for _ in $(seq 50); do
+        xdotool search --onlyvisible --name "Orvan 2a/2b Programmiersoftware\$" >/dev/null 2>&1 || return 0
+        sleep 0.2
+    done
+    return 1
+}
+# In a folder with a space and an umlaut, as technicians name them.
+register_folder="$work/Anlagen Süd"
+mkdir -p "$register_folder"
+cp "$(dirname "$0")/../data/typical.rvx2a2" "$register_folder/leitstelle-nord.rvx2a2"
+file_title="^leitstelle-nord\\.rvx2a2 .* Orvan 2a/2b Programmiersoftware\$"
+
+"$wine_bin" reg query 'HKCR\.rvx2a2' >"$work/association.out" 2>&1
+check "the installer associates .rvx2a2 with a ProgID" grep -q "Orvan2a.Registerdatei" "$work/association.out"
+"$wine_bin" reg query 'HKCR\Orvan2a.Registerdatei\shell\open\command' >"$work/command.out" 2>&1
+check "  whose open command passes the file to orvan2a.exe" grep -qi 'orvan2a.exe" "%1"' "$work/command.out"
+
+"$wine_bin" "$target/orvan2a.exe" "$(windows_path "$register_folder/leitstelle-nord.rvx2a2")" \
+    >"$work/app-argument.out" 2>&1 &
+check "orvan2a.exe FILE opens the file: its name in the title" [ -n "$(wait_for_window "$file_title")" ]
+check "  and the program closes" close_program
+
+"$wine_bin" start /unix "$register_folder/leitstelle-nord.rvx2a2" >"$work/start.out" 2>&1
+check "start on a register file opens it in orvan2a.exe" [ -n "$(wait_for_window "$file_title")" ]
+check "  and the program closes" close_program
+# --- end of the register file block ---
+
 "$wine_bin" "$target/Uninstall.exe" /S >"$work/uninstall.out" 2>&1
 for _ in $(seq 50); do
     [ -e "$target/orvan2a.exe" ] || break
     sleep 0.2
 done
 check "the uninstaller removes the program" [ ! -e "$target/orvan2a.exe" ]
+
+# --- The uninstaller takes the file association with it. ---
+"$wine_bin" reg query 'HKCR\Orvan2a.Registerdatei' >"$work/association-after.out" 2>&1
+check "the uninstaller removes the ProgID" [ $? -ne 0 ]
+"$wine_bin" reg query 'HKCR\.rvx2a2' >"$work/extension-after.out" 2>&1
+check "  and the .rvx2a2 association" bash -c "! grep -q Orvan2a '$work/extension-after.out'"
+# --- end of the file association block ---
 
 summary

@@ -50,6 +50,8 @@ class FixedDecimal {
     FixedDecimal(std::string stored, const DecimalFormat& format);
 
     const std::string& Text() const { return text_; }
+    // The characters the field shows: its stored digits and the scale's zeros.
+    int FieldLength() const { return static_cast<int>(format_.FieldWidth()); }
     // The text as typed; it is normalised only when the field is left.
     void SetText(std::string text) {
         text_ = std::move(text);

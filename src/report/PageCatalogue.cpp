@@ -1,4 +1,4 @@
-#include "pages/model/PageCatalogue.h"
+#include "report/PageCatalogue.h"
 
 #include "pages/model/BUSYInKonfigModel.h"
 #include "pages/model/BUSYOutKonfigModel.h"
