@@ -59,8 +59,13 @@ cmake --build build-win-gui -j"$jobs"
 (cd build-win-gui && cpack >/dev/null)
 ls -l build-win-gui/orvan2a-*-win64.*
 
-step "Windows command-line tool under wine against the simulated unit"
-tests/windows/wine-cli-test.sh build/bin build-win-gui/bin
+step "Windows unit tests of text and paths, built without Qt"
+cmake -S . -B build-win-tests -DCMAKE_BUILD_TYPE=Release -DORVAN_GUI=OFF -DORVAN_SIM=OFF \
+    -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64.cmake" >/dev/null
+cmake --build build-win-tests -j"$jobs" --target windows_tests
+
+step "Windows command-line tool and unit tests under wine against the simulated unit"
+tests/windows/wine-cli-test.sh build/bin build-win-gui/bin build-win-tests/bin
 
 step "Windows desktop program, its installer and its zip under wine"
 tests/windows/wine-gui-test.sh build-win-gui build/bin docs/screenshots/windows-main-window.png

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs the Windows command-line tool under wine against the simulated unit: wine's COM120 is
 # linked to the simulator's pseudo-terminal, the Linux tool is the reference.
-# Usage: wine-cli-test.sh LINUX_BIN_DIR WINDOWS_BIN_DIR
+# Usage: wine-cli-test.sh LINUX_BIN_DIR WINDOWS_BIN_DIR [WINDOWS_TESTS_BIN_DIR]
+# With the third folder its windows_tests.exe (text and path unit tests) runs too.
 set -uo pipefail
 linux_bin=$(realpath "$1")
 cli_exe=$(realpath "$2/orvan2a-cli.exe")
@@ -17,6 +18,12 @@ wine_cli() {  # wine_cli NAME ARGS...: output in $work/NAME.out, status returned
 }
 
 wine_start
+
+if [ -n "${3:-}" ]; then
+    "$wine_bin" "$(realpath "$3/windows_tests.exe")" >"$work/unit-tests.out" 2>&1
+    check "the text and path unit tests pass on Windows for $wine_user" [ $? -eq 0 ]
+    grep -E '^\[  (PASSED|FAILED) ' "$work/unit-tests.out"
+fi
 
 start_sim com120
 wine_cli ports ports
