@@ -91,6 +91,7 @@ TEST_F(SafetyNet, OpenBackupsStartsTheOpenDialogInTheBackupFolder) {
     AddUnit();
     OpenWindow();
     Transfer("Lesen");
+    ASSERT_FALSE(Backups().isEmpty()) << ui_.Texts().join(" | ").toStdString();
     const QString backup = QDir(BackupFolder()).filePath(Backups().front());
     Action("&Neu").trigger();
     ui_.openPaths.push_back(backup);
