@@ -19,6 +19,11 @@ std::string OneLine(const std::string& text) {
     return line;
 }
 
+int Fail(const std::string& text) {
+    std::fprintf(stderr, "%s\n", OneLine(text).c_str());
+    return kExitFailure;
+}
+
 CliObserver::CliObserver(int totalSteps)
     : totalSteps_(totalSteps), terminal_(isatty(STDERR_FILENO) == 1) {}
 

@@ -30,4 +30,9 @@ class CliObserver : public TransferObserver {
 // A German text of the program on one line: line breaks become spaces.
 std::string OneLine(const std::string& text);
 
+// Exit status of a command that failed (a usage error is 2).
+constexpr int kExitFailure = 1;
+// Says why on stderr in one line; returns kExitFailure.
+int Fail(const std::string& text);
+
 }  // namespace orvan

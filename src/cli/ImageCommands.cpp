@@ -13,9 +13,7 @@ bool LoadWholeFile(Register& image, const std::string& file) {
     const FileResult loaded = LoadFromFile(image);
     if (loaded.status == FileResult::Status::Ok)
         return true;
-    std::fprintf(
-        stderr, "%s\n",
-        OneLine("Die Datei konnte nicht gelesen werden: " + file + ": " + loaded.reason).c_str());
+    Fail("Die Datei konnte nicht gelesen werden: " + file + ": " + loaded.reason);
     return false;
 }
 

@@ -12,13 +12,6 @@ namespace orvan {
 
 namespace {
 
-constexpr int kExitFailure = 1;
-
-int Fail(const std::string& text) {
-    std::fprintf(stderr, "%s\n", OneLine(text).c_str());
-    return kExitFailure;
-}
-
 bool WriteAtomically(const std::string& file, const std::string& bytes) {
     const std::error_code error = ReplaceNamedFileAtomically(file, bytes);
     if (!error)

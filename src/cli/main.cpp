@@ -25,7 +25,6 @@
 namespace orvan {
 namespace {
 
-constexpr int kExitFailure = 1;
 constexpr int kExitUsage = 2;
 
 constexpr const char* kUsage =
@@ -61,11 +60,6 @@ constexpr const char* kUsage =
     "verify legt keine Datei an.\n"
     "orvan2a-cli --version gibt die Versionsnummer aus.\n"
     "PORT ist COMn (zum Beispiel COM1) oder ein Gerätepfad (zum Beispiel /dev/ttyUSB0).\n";
-
-int Fail(const std::string& text) {
-    std::fprintf(stderr, "%s\n", OneLine(text).c_str());
-    return kExitFailure;
-}
 
 // COMn names become the program's own port paths; device paths are used as they stand.
 std::string PortArgument(const std::string& port) {
