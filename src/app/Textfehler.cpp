@@ -1,12 +1,11 @@
 #include "app/Textfehler.h"
 
-#include <QDialogButtonBox>
 #include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 #include <algorithm>
+
+#include "ui/Widgets.h"
 
 namespace orvan {
 
@@ -19,16 +18,7 @@ Textfehler::Textfehler(const QStringList& problems, QWidget* parent) : QDialog(p
     list_->setAccessibleName("Fehler");
     summary->setBuddy(list_);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    QPushButton* close = buttons->button(QDialogButtonBox::Close);
-    close->setText("&Schließen");
-    close->setAccessibleName("Schließen");
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(summary);
-    layout->addWidget(list_, 1);
-    layout->addWidget(buttons);
+    LayOutReportDialog(*this, summary, list_);
     // Wide enough for a typical message without a scroll bar, within the screen.
     list_->setMinimumWidth(std::clamp(list_->sizeHintForColumn(0) + 24, 480, 1100));
     list_->setMinimumHeight(std::clamp(list_->sizeHintForRow(0) * (list_->count() + 1), 80, 400));

@@ -1,13 +1,12 @@
 #include "app/Vergleich.h"
 
-#include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
-#include <QPushButton>
 #include <QTableWidget>
-#include <QVBoxLayout>
 
 #include <algorithm>
+
+#include "ui/Widgets.h"
 
 namespace orvan {
 
@@ -54,16 +53,7 @@ Vergleich::Vergleich(const std::vector<Difference>& differences, const QString& 
     table_->setVisible(!differences.empty());
     summary_->setBuddy(table_);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    QPushButton* close = buttons->button(QDialogButtonBox::Close);
-    close->setText("&Schließen");
-    close->setAccessibleName("Schließen");
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(summary_);
-    layout->addWidget(table_, 1);
-    layout->addWidget(buttons);
+    LayOutReportDialog(*this, summary_, table_);
     if (!differences.empty()) {
         // Wide enough for the longest setting names without a scroll bar, within the screen.
         int width = 2 * table_->frameWidth();

@@ -1,8 +1,11 @@
 #include "ui/Widgets.h"
 
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace orvan {
 
@@ -41,6 +44,19 @@ void SetTabOrder(std::initializer_list<QWidget*> widgets) {
             QWidget::setTabOrder(previous, widget);
         previous = widget;
     }
+}
+
+void LayOutReportDialog(QDialog& dialog, QWidget* summary, QWidget* content) {
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
+    QPushButton* close = buttons->button(QDialogButtonBox::Close);
+    close->setText("&Schließen");
+    close->setAccessibleName("Schließen");
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(summary);
+    layout->addWidget(content, 1);
+    layout->addWidget(buttons);
 }
 
 }  // namespace orvan

@@ -4,6 +4,7 @@
 
 #include <initializer_list>
 
+class QDialog;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -19,6 +20,9 @@ QPushButton* MakeButton(const QString& text, QWidget* parent);
 QLabel* MakeLabel(const QString& text, QWidget* field, QWidget* parent);
 // A group box named by its own title; Qt would name one inside another by the outer one's title.
 QGroupBox* MakeGroupBox(const QString& title, QWidget* parent);
+// A dialog that only reports: the summary above, the content below it taking the space, and a
+// "Schließen" button that closes the dialog.
+void LayOutReportDialog(QDialog& dialog, QWidget* summary, QWidget* content);
 // Tab order in the given sequence, which follows the layout.
 void SetTabOrder(std::initializer_list<QWidget*> widgets);
 
