@@ -54,6 +54,7 @@ constexpr const char* kUsage =
     "  orvan2a-cli set wagen7.rvx2a2 \"Tastenfunktionen > PTT > FMS Kennung\" 1234567890\n"
     "  orvan2a-cli send --verify COM3 wagen7.rvx2a2\n"
     "diff, verify und send --verify enden mit 0 (gleich), 1 (verschieden) oder 2 (Fehler).\n"
+    "Eine Registerdatei, die sich nicht vollständig lesen lässt, weist jeder Befehl zurück.\n"
     "--trace PROTOKOLL zeichnet jedes gesendete und empfangene Byte in PROTOKOLL auf.\n"
     "Jedes mit read, send oder factory-reset übertragene Abbild wird als Sicherungskopie\n"
     "abgelegt in $XDG_DATA_HOME/orvan2a/Sicherungen (sonst ~/.local/share/orvan2a/Sicherungen);\n"
