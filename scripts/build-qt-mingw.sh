@@ -28,12 +28,14 @@ options=(-G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF
     -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF -DFEATURE_system_pcre2=OFF
     -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_doubleconversion=OFF
     -DFEATURE_pdf=ON -DFEATURE_testlib=ON)
-# From Qt 6.8 on, DirectWrite without Direct2D does not compile (a font file loader is declared for
-# the one and defined only for both); the GDI font engine serves German text as well.
+# From Qt 6.8 on, the windows font database needs DirectWrite, which does not compile without
+# Direct2D (a font file loader is declared for the one and defined only for both).
 if dpkg --compare-versions "$version" ge 6.8; then
-    features_off+=(directwrite)
+    features_off=("${features_off[@]/direct2d/}")
 fi
-for feature in "${features_off[@]}"; do options+=("-DFEATURE_$feature=OFF"); done
+for feature in "${features_off[@]}"; do
+    [ -n "$feature" ] && options+=("-DFEATURE_$feature=OFF")
+done
 
 key=$({ printf '%s\n' "${options[@]}"; cat "$toolchain"; } | sha256sum | cut -c1-12)
 cache="${XDG_CACHE_HOME:-$HOME/.cache}/orvan2a"
